@@ -1,0 +1,126 @@
+#include "app/game_main.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/command_line.h"
+#include "app/form1.h"
+#include "app/headless_run.h"
+#include "app/snapshot.h"
+#include "platform/files.h"
+#include "platform/headless_host.h"
+#include "platform/window_host.h"
+
+namespace nk {
+namespace {
+
+constexpr int kClientWidth = 800, kClientHeight = 600;
+
+std::string absolute(const std::string& path) {
+  return path.empty() ? path : std::filesystem::absolute(path).string();
+}
+
+FormOptions formOptions(const CommandLine& cl) {
+  FormOptions o;
+  o.seed = cl.seed;
+  o.fullScreen = cl.fullScreen;
+  o.startLevel = cl.level;
+  o.scoreServer = cl.scoreServer;
+  return o;
+}
+
+// Loads and parses the script; an error message when it cannot.
+std::variant<std::vector<ScriptEvent>, std::string> loadScript(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  if (!in || !(text << in.rdbuf()) || std::filesystem::is_directory(path)) {
+    return "cannot read the script " + path;
+  }
+  auto parsed = parseScript(text.str());
+  if (auto* error = std::get_if<ScriptError>(&parsed)) {
+    return "script " + path + ", line " + std::to_string(error->line) + ": " + error->message;
+  }
+  auto events = std::get<std::vector<ScriptEvent>>(std::move(parsed));
+  for (auto& e : events) e.file = absolute(e.file);
+  return events;
+}
+
+int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
+        const std::vector<ScriptEvent>& script) {
+  host.application().setErrorReport([&host](const std::string& text) { host.showMessage(text, "Nokturo"); });
+  form.FormCreate();
+  bool closed = false;
+  int64_t lastFrame = 0;
+  int status = 0;
+  if (headless != nullptr) {
+    form.FormShow();
+    const HeadlessResult r = runHeadless(form, *headless, script, cl.frames);
+    closed = r.closed;
+    lastFrame = r.lastFrame;
+    status = r.captureFailed ? 1 : 0;
+  } else {
+    auto& window = static_cast<WindowHost&>(host);
+    window.show();
+    form.FormShow();
+    window.run(form);
+    closed = true;
+  }
+  if (closed) form.FormDestroy();
+  if (!cl.dump.empty() && !writeSnapshot(form, lastFrame, cl.dump)) {
+    std::fprintf(stderr, "nokturo: cannot write %s\n", cl.dump.c_str());
+    status = 1;
+  }
+  return status;
+}
+
+}  // namespace
+
+int gameMain(const std::vector<std::string>& args) {
+  auto parsed = parseCommandLine(args);
+  if (auto* error = std::get_if<CommandLineError>(&parsed)) {
+    std::fprintf(stderr, "nokturo: %s\n%s", error->message.c_str(), kUsage);
+    return 2;
+  }
+  CommandLine cl = std::get<CommandLine>(parsed);
+  if (cl.help) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (cl.version) {
+    std::printf("nokturo %s\n", NK_VERSION);
+    return 0;
+  }
+  std::vector<ScriptEvent> script;
+  if (!cl.script.empty()) {
+    auto loaded = loadScript(cl.script);
+    if (auto* error = std::get_if<std::string>(&loaded)) {
+      std::fprintf(stderr, "nokturo: %s\n%s", error->c_str(), kUsage);
+      return 2;
+    }
+    script = std::get<std::vector<ScriptEvent>>(std::move(loaded));
+  }
+  cl.dump = absolute(cl.dump);
+  if (!cl.workdir.empty() && !changeWorkingDirectory(cl.workdir)) {
+    std::fprintf(stderr, "nokturo: cannot enter the folder %s\n", cl.workdir.c_str());
+    return 1;
+  }
+
+  if (cl.headless) {
+    HeadlessHost host(kClientWidth, kClientHeight);
+    TForm1 form(host, formOptions(cl));
+    return run(form, host, &host, cl, script);
+  }
+  std::string error;
+  auto window = WindowHost::create("Nokturo", kClientWidth, kClientHeight, error);
+  if (!window) {
+    std::fprintf(stderr, "nokturo: %s.\nNo display to open the game's window on? Use --headless to run without one.\n",
+                 error.c_str());
+    return 1;
+  }
+  TForm1 form(*window, formOptions(cl));
+  return run(form, *window, nullptr, cl, script);
+}
+
+}  // namespace nk

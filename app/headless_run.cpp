@@ -1,0 +1,78 @@
+#include "app/headless_run.h"
+
+#include <cstdio>
+
+#include "app/form1.h"
+#include "app/snapshot.h"
+#include "engine/png_writer.h"
+#include "platform/headless_host.h"
+
+namespace nk {
+namespace {
+
+constexpr int64_t kPassesPerSecond = 120;
+
+void deliver(TForm1& form, HeadlessHost& host, const ScriptEvent& e) {
+  using Kind = ScriptEvent::Kind;
+  switch (e.kind) {
+    case Kind::KeyDown: form.keyDown(e.key); break;
+    case Kind::KeyUp: form.keyUp(e.key); break;
+    case Kind::Char: form.character(static_cast<unsigned char>(e.key)); break;
+    case Kind::Mouse: form.mouseMove(e.x, e.y); break;
+    case Kind::Click:
+      form.mouseMove(e.x, e.y);
+      form.mouseDown(MouseButton::Left, e.x, e.y);
+      form.mouseUp(MouseButton::Left, e.x, e.y);
+      break;
+    case Kind::Close: host.requestClose(); break;
+    case Kind::Screenshot:
+    case Kind::Dump: break;
+  }
+}
+
+bool capture(TForm1& form, HeadlessHost& host, const ScriptEvent& e) {
+  bool ok = true;
+  if (e.kind == ScriptEvent::Kind::Screenshot) {
+    RenderDevice& d = host.device();
+    ok = writePng(e.file, d.width(), d.height(), d.readFrame());
+  } else if (e.kind == ScriptEvent::Kind::Dump) {
+    ok = writeSnapshot(form, e.frame, e.file);
+  }
+  if (!ok) std::fprintf(stderr, "nokturo: cannot write %s\n", e.file.c_str());
+  return ok;
+}
+
+bool closeIfAsked(TForm1& form, HeadlessHost& host) {
+  if (!host.takeCloseRequest() || !form.closeQuery()) return false;
+  form.closing();
+  return true;
+}
+
+}  // namespace
+
+HeadlessResult runHeadless(TForm1& form, HeadlessHost& host, const std::vector<ScriptEvent>& script,
+                           std::optional<int64_t> frames) {
+  HeadlessResult result;
+  size_t next = 0;
+  for (int64_t frame = 0; !frames || frame < *frames; ++frame) {
+    host.clock().set(frame * (VirtualClock::kFrequency / kPassesPerSecond));
+    const size_t first = next;
+    while (next < script.size() && script[next].frame == frame) deliver(form, host, script[next++]);
+    result.lastFrame = frame;
+    if (closeIfAsked(form, host)) {
+      result.closed = true;
+      break;
+    }
+    host.application().idle();
+    for (size_t i = first; i < next; ++i) {
+      if (!capture(form, host, script[i])) result.captureFailed = true;
+    }
+    if (closeIfAsked(form, host)) {
+      result.closed = true;
+      break;
+    }
+  }
+  return result;
+}
+
+}  // namespace nk

@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "app/script.h"
+
+namespace nk {
+
+class TForm1;
+class HeadlessHost;
+
+struct HeadlessResult {
+  int64_t lastFrame = -1;  // the last pass that ran
+  bool closed = false;     // the window closed (rather than running out of frames)
+  bool captureFailed = false;
+};
+
+// Runs the loop on the virtual clock: pass n happens at n/120 s; the script's input of pass n
+// arrives before its idle step, its screenshots and dumps are taken after it.
+HeadlessResult runHeadless(TForm1& form, HeadlessHost& host, const std::vector<ScriptEvent>& script,
+                           std::optional<int64_t> frames);
+
+}  // namespace nk

@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace nk {
+
+// One timed input of a headless run. Taps and typed text are already split into single events.
+struct ScriptEvent {
+  enum class Kind { KeyDown, KeyUp, Char, Mouse, Click, Screenshot, Dump, Close };
+  int64_t frame = 0;
+  Kind kind = Kind::KeyDown;
+  int key = 0;          // virtual-key code, or the Windows-1251 byte of Char
+  int x = 0, y = 0;     // Mouse, Click
+  std::string file;     // Screenshot, Dump
+  bool operator==(const ScriptEvent&) const = default;
+};
+
+struct ScriptError {
+  int line;
+  std::string message;
+};
+
+// Parses a script; the events come back sorted by frame, in the order written within a frame.
+std::variant<std::vector<ScriptEvent>, ScriptError> parseScript(std::string_view text);
+
+// A key name of the script ("Left", "A", "7", "vk:NN") as a virtual-key code; 0 when unknown.
+int keyFromName(std::string_view name);
+
+}  // namespace nk

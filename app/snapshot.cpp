@@ -1,0 +1,57 @@
+#include "app/snapshot.h"
+
+#include <fstream>
+
+#include "app/form1.h"
+#include "platform/cp1251.h"
+
+namespace nk {
+
+nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
+  using nlohmann::json;
+  const TGameState& g = form.GameState;
+  json hiScores = json::array();
+  for (size_t i = 1; i < g.HiScores.size(); ++i) {
+    const THiScoreEntry& e = g.HiScores[i];
+    hiScores.push_back({{"Place", cp1251ToUtf8(e.Place)}, {"Name", cp1251ToUtf8(e.Name)}, {"Score", cp1251ToUtf8(e.Score)}});
+  }
+  auto texts = [](const std::vector<std::string>& list) {
+    json out = json::array();
+    for (const auto& s : list) out.push_back(cp1251ToUtf8(s));
+    return out;
+  };
+  const Journal& journal = form.host.journal();
+  return json{
+      {"frame", frame},
+      {"ScreenState", g.ScreenState},
+      {"Level", g.Level},
+      {"Lives", g.Lives},
+      {"Score", g.Score},
+      {"MenuIndex", g.MenuIndex},
+      {"FullScreen", g.FullScreen},
+      {"AppliedFullScreen", g.AppliedFullScreen},
+      {"MusicOn", g.MusicOn},
+      {"SoundOn", g.SoundOn},
+      {"PlayerName", cp1251ToUtf8(g.PlayerName)},
+      {"HiscoreName", cp1251ToUtf8(g.HiscoreName)},
+      {"HiScores", hiScores},
+      {"FirstGame", g.FirstGame},
+      {"TickCounter", g.TickCounter},
+      {"NewHiScore", g.NewHiScore},
+      {"timers",
+       {{"menu", form.NkTimer1->Enabled()},
+        {"game", form.GameTimer->Enabled()},
+        {"anim", form.AnimTimer->Enabled()},
+        {"clock", form.Timer1->Enabled()}}},
+      {"messages", texts(journal.messages)},
+      {"opened", texts(journal.opened)},
+  };
+}
+
+bool writeSnapshot(const TForm1& form, int64_t frame, const std::string& path) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << makeSnapshot(form, frame).dump(2) << '\n';
+  return static_cast<bool>(out.flush());
+}
+
+}  // namespace nk

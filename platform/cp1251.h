@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace nk {
+
+// The game keeps its text in Windows-1251 bytes; UTF-8 exists only at the edges (SDL text
+// input, the file system, the snapshot).
+
+// UTF-8 to Windows-1251; characters the code page lacks become '?'. Malformed UTF-8 bytes too.
+std::string utf8ToCp1251(std::string_view utf8);
+std::string cp1251ToUtf8(std::string_view text);
+
+}  // namespace nk

@@ -1,0 +1,36 @@
+#pragma once
+#include <utility>
+
+#include "platform/host.h"
+#include "platform/software_device.h"
+
+namespace nk {
+
+// No window, no sound: a virtual clock, a software device of the window's size, message boxes
+// to standard error, shell requests only recorded.
+class HeadlessHost final : public Host {
+ public:
+  HeadlessHost(int width, int height) : app_(clock_), device_(width, height) {}
+
+  Application& application() override { return app_; }
+  RenderDevice& device() override { return device_; }
+  void setCursorVisible(bool) override {}
+  void setFullScreen(bool) override {}
+  void requestClose() override { closeRequested_ = true; }
+
+  VirtualClock& clock() { return clock_; }
+  // Takes the pending close request, if any.
+  bool takeCloseRequest() { return std::exchange(closeRequested_, false); }
+
+ protected:
+  void presentMessage(const std::string& text, const std::string& caption) override;
+  void launch(const std::string&, const std::string&) override {}
+
+ private:
+  VirtualClock clock_;
+  Application app_;
+  SoftwareDevice device_;
+  bool closeRequested_ = false;
+};
+
+}  // namespace nk

@@ -1,0 +1,15 @@
+#include "platform/host.h"
+
+namespace nk {
+
+void Host::showMessage(const std::string& text, const std::string& caption) {
+  journal_.messages.push_back(text);
+  presentMessage(text, caption);
+}
+
+void Host::shellOpen(const std::string& file, const std::string& parameters) {
+  journal_.opened.push_back(file);
+  launch(file, parameters);
+}
+
+}  // namespace nk

@@ -1,0 +1,65 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/application.h"
+#include "platform/render_device.h"
+
+namespace nk {
+
+// What the game asked of the outside world, in order; the headless snapshot shows it.
+struct Journal {
+  std::vector<std::string> messages;  // message box texts (Windows-1251)
+  std::vector<std::string> opened;    // shell open requests (Windows-1251 file names)
+};
+
+// Mouse buttons as the window reports them.
+enum class MouseButton { Left, Right, Middle };
+
+// The window's events, delivered to the game on the loop's thread.
+class WindowEvents {
+ public:
+  virtual void keyDown(int virtualKey) = 0;
+  virtual void keyUp(int virtualKey) = 0;
+  virtual void character(unsigned char cp1251) = 0;
+  virtual void mouseMove(int x, int y) = 0;
+  virtual void mouseDown(MouseButton button, int x, int y) = 0;
+  virtual void mouseUp(MouseButton button, int x, int y) = 0;
+  virtual void activated() = 0;
+  // The close box or a close request: true lets the window close.
+  virtual bool closeQuery() = 0;
+  // The window is closing (after closeQuery agreed).
+  virtual void closing() = 0;
+
+ protected:
+  ~WindowEvents() = default;
+};
+
+// The machine the game runs on: the window, its loop and device, dialogs and the shell.
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  virtual Application& application() = 0;
+  virtual RenderDevice& device() = 0;
+  virtual void setCursorVisible(bool visible) = 0;
+  // Desktop full screen with the picture scaled to fit, or the normal window.
+  virtual void setFullScreen(bool on) = 0;
+  // Asks the window to close, as its close box does: the game's closeQuery decides.
+  virtual void requestClose() = 0;
+
+  // A message box (caption and text in Windows-1251); never blocks a headless run.
+  void showMessage(const std::string& text, const std::string& caption);
+  // The shell's "open" of a file, link or program; the result is not waited for.
+  void shellOpen(const std::string& file, const std::string& parameters);
+  const Journal& journal() const { return journal_; }
+
+ protected:
+  virtual void presentMessage(const std::string& text, const std::string& caption) = 0;
+  virtual void launch(const std::string& file, const std::string& parameters) = 0;
+
+ private:
+  Journal journal_;
+};
+
+}  // namespace nk

@@ -1,0 +1,53 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/render_device.h"
+
+namespace nk {
+
+// A device that only writes down what it is asked to do, for unit tests of the drawing code.
+class RecordingDevice final : public RenderDevice {
+ public:
+  struct Draw {
+    TextureId texture;
+    BlendFactor src, dst;
+    QuadVertices quad;
+  };
+
+  RecordingDevice(int width = 800, int height = 600) : width_(width), height_(height) {}
+
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  void clear(uint32_t argb) override { log("clear"), clears.push_back(argb); }
+  void beginScene() override { log("begin"); }
+  void endScene() override { log("end"); }
+  void present() override { log("present"); }
+  void setBlend(BlendFactor src, BlendFactor dst) override;
+  void bindTexture(TextureId id) override { bound = id; }
+  void drawFan(const QuadVertices& quad) override;
+  TextureId createTexture(int width, int height) override;
+  void updateTexture(TextureId id, const uint32_t* argb) override;
+  void destroyTexture(TextureId id) override;
+  DeviceStatus status() override { return statusToReport; }
+  bool reset() override;
+  std::vector<uint32_t> readFrame() override { return {}; }
+
+  // What happened, in order: "clear", "begin", "draw", "end", "present", "blend", "reset", ...
+  std::vector<std::string> calls;
+  std::vector<uint32_t> clears;
+  std::vector<Draw> draws;
+  int blendChanges = 0;
+  BlendFactor src = BlendFactor::SrcAlpha, dst = BlendFactor::InvSrcAlpha;
+  TextureId bound = 0;
+  int liveTextures = 0;
+  DeviceStatus statusToReport = DeviceStatus::Ready;
+  bool resetSucceeds = true;
+
+ private:
+  void log(const char* what) { calls.emplace_back(what); }
+  int width_, height_;
+  TextureId nextTexture_ = 1;
+};
+
+}  // namespace nk

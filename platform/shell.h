@@ -1,0 +1,16 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nk {
+
+// The target of an Internet shortcut (.url file): the value of its "URL=" line.
+std::optional<std::string> shortcutUrl(std::string_view fileContents);
+
+// The system's "open" of a file (UTF-8 path): a .url shortcut opens its URL, an executable runs
+// with the given parameters, anything else goes to the desktop's opener. Never waits, never
+// goes through a shell; false when nothing could be started.
+bool openWithSystem(const std::string& path, const std::string& parameters);
+
+}  // namespace nk

@@ -1,0 +1,167 @@
+#include "platform/software_device.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace nk {
+namespace {
+
+constexpr uint32_t channel(uint32_t argb, int shift) { return (argb >> shift) & 0xFF; }
+
+uint32_t factorValue(BlendFactor f, uint32_t srcChannel, uint32_t srcAlpha, uint32_t destChannel) {
+  switch (f) {
+    case BlendFactor::Zero: return 0;
+    case BlendFactor::One: return 255;
+    case BlendFactor::SrcColor: return srcChannel;
+    case BlendFactor::InvSrcColor: return 255 - srcChannel;
+    case BlendFactor::SrcAlpha: return srcAlpha;
+    case BlendFactor::InvSrcAlpha: return 255 - srcAlpha;
+    case BlendFactor::DestColor: return destChannel;
+    case BlendFactor::InvDestColor: return 255 - destChannel;
+  }
+  return 0;
+}
+
+// One edge a -> b of a triangle whose inside is where the edge function is positive.
+struct Edge {
+  double ax, ay, dx, dy;
+  bool topLeft;  // pixels exactly on a top or left edge belong to the triangle
+  double at(double x, double y) const { return dx * (y - ay) - dy * (x - ax); }
+};
+
+Edge makeEdge(const DeviceVertex& a, const DeviceVertex& b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  return Edge{a.x, a.y, dx, dy, dy < 0 || (dy == 0 && dx > 0)};
+}
+
+// Narrows [lo, hi] to the pixel columns of row y inside edge e.
+void clipSpan(const Edge& e, double y, int& lo, int& hi) {
+  // e.at(x, y) = -dy * x + (dx * (y - ay) + dy * ax): linear in x.
+  const double slope = -e.dy;
+  const double base = e.dx * (y - e.ay) + e.dy * e.ax;
+  if (slope == 0) {
+    if (!(base > 0 || (base == 0 && e.topLeft))) hi = lo - 1;
+    return;
+  }
+  const double bound = -base / slope;
+  if (slope > 0) {  // inside to the right of bound
+    double first = std::ceil(bound);
+    if (first == bound && !e.topLeft) first += 1;
+    lo = std::max(lo, static_cast<int>(std::max(first, -1.0e6)));
+  } else {  // inside to the left of bound
+    double last = std::floor(bound);
+    if (last == bound && !e.topLeft) last -= 1;
+    hi = std::min(hi, static_cast<int>(std::min(last, 1.0e6)));
+  }
+}
+
+}  // namespace
+
+SoftwareDevice::SoftwareDevice(int width, int height)
+    : width_(width),
+      height_(height),
+      back_(static_cast<size_t>(width) * height, 0xFF000000),
+      presented_(back_) {}
+
+void SoftwareDevice::clear(uint32_t argb) { std::fill(back_.begin(), back_.end(), argb | 0xFF000000); }
+
+void SoftwareDevice::present() {
+  // The back buffer's contents are undefined after a present, as with a discarding swap chain.
+  std::swap(back_, presented_);
+}
+
+void SoftwareDevice::setBlend(BlendFactor src, BlendFactor dst) {
+  src_ = src;
+  dst_ = dst;
+}
+
+void SoftwareDevice::bindTexture(TextureId id) {
+  auto it = textures_.find(id);
+  bound_ = it == textures_.end() ? nullptr : &it->second;
+}
+
+TextureId SoftwareDevice::createTexture(int width, int height) {
+  const TextureId id = nextTexture_++;
+  textures_[id] = Texture{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, 0)};
+  return id;
+}
+
+void SoftwareDevice::updateTexture(TextureId id, const uint32_t* argb) {
+  auto it = textures_.find(id);
+  if (it != textures_.end()) std::copy_n(argb, it->second.pixels.size(), it->second.pixels.begin());
+}
+
+void SoftwareDevice::destroyTexture(TextureId id) {
+  auto it = textures_.find(id);
+  if (it == textures_.end()) return;
+  if (bound_ == &it->second) bound_ = nullptr;
+  textures_.erase(it);
+}
+
+void SoftwareDevice::drawFan(const QuadVertices& q) {
+  drawTriangle(q[0], q[1], q[2]);
+  drawTriangle(q[0], q[2], q[3]);
+}
+
+uint32_t SoftwareDevice::shade(uint32_t texel, uint32_t diffuse, uint32_t dest) const {
+  // Texture x diffuse per channel, then the blend equation; the target keeps no alpha.
+  uint32_t s[4], d[4];
+  for (int k = 0; k < 4; ++k) {
+    s[k] = (channel(texel, 8 * k) * channel(diffuse, 8 * k) + 127) / 255;
+    d[k] = channel(dest, 8 * k);
+  }
+  uint32_t out = 0xFF000000;
+  for (int k = 0; k < 3; ++k) {
+    const uint32_t v = (s[k] * factorValue(src_, s[k], s[3], d[k]) +
+                        d[k] * factorValue(dst_, s[k], s[3], d[k]) + 127) / 255;
+    out |= std::min<uint32_t>(v, 255) << (8 * k);
+  }
+  return out;
+}
+
+void SoftwareDevice::drawTriangle(const DeviceVertex& a, const DeviceVertex& b0, const DeviceVertex& c0) {
+  const Edge probe = makeEdge(a, b0);
+  const double area = probe.at(c0.x, c0.y);
+  if (area == 0 || !std::isfinite(area)) return;
+  // Culling is off: both windings draw, so turn every triangle the same way.
+  const DeviceVertex& b = area > 0 ? b0 : c0;
+  const DeviceVertex& c = area > 0 ? c0 : b0;
+  const Edge ab = makeEdge(a, b), bc = makeEdge(b, c), ca = makeEdge(c, a);
+  const double inv = 1.0 / std::abs(area);
+
+  const double minY = std::min({a.y, b.y, c.y}), maxY = std::max({a.y, b.y, c.y});
+  const int y0 = std::max(0, static_cast<int>(std::ceil(std::max(minY, -1.0e6))));
+  const int y1 = std::min(height_ - 1, static_cast<int>(std::floor(std::min(maxY, 1.0e6))));
+
+  // Barycentric weights of a, b, c, as colour channels and texture coordinates interpolate.
+  auto attr = [&](double wa, double wb, double wc, int k) {
+    return wa * channel(a.color, 8 * k) + wb * channel(b.color, 8 * k) + wc * channel(c.color, 8 * k);
+  };
+  for (int y = y0; y <= y1; ++y) {
+    int lo = 0, hi = width_ - 1;
+    clipSpan(ab, y, lo, hi);
+    clipSpan(bc, y, lo, hi);
+    clipSpan(ca, y, lo, hi);
+    uint32_t* row = back_.data() + static_cast<size_t>(y) * width_;
+    for (int x = lo; x <= hi; ++x) {
+      const double wa = bc.at(x, y) * inv, wb = ca.at(x, y) * inv, wc = ab.at(x, y) * inv;
+      uint32_t diffuse = 0;
+      for (int k = 0; k < 4; ++k) {
+        diffuse |= static_cast<uint32_t>(std::clamp(std::lround(attr(wa, wb, wc, k)), 0L, 255L)) << (8 * k);
+      }
+      uint32_t texel = 0xFFFFFFFF;
+      if (bound_ != nullptr && bound_->width > 0 && bound_->height > 0) {
+        const double u = wa * a.u + wb * b.u + wc * c.u, v = wa * a.v + wb * b.v + wc * c.v;
+        const auto wrap = [](double t, int size) {
+          if (!std::isfinite(t)) return size_t{0};
+          const long i = static_cast<long>(std::floor(std::clamp(t, -1.0e6, 1.0e6) * size)) % size;
+          return static_cast<size_t>(i < 0 ? i + size : i);
+        };
+        texel = bound_->pixels[wrap(v, bound_->height) * bound_->width + wrap(u, bound_->width)];
+      }
+      row[x] = shade(texel, diffuse, row[x]);
+    }
+  }
+}
+
+}  // namespace nk

@@ -1,0 +1,173 @@
+#include "platform/window_host.h"
+
+#include <SDL.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/cp1251.h"
+#include "platform/files.h"
+#include "platform/keys.h"
+#include "platform/sdl_device.h"
+#include "platform/shell.h"
+
+namespace nk {
+
+struct WindowHost::Impl {
+  SDL_Window* window = nullptr;
+  SystemClock clock;
+  Application app{clock};
+  std::unique_ptr<RenderDevice> device;
+  bool closeRequested = false;
+  bool quit = false;
+
+  ~Impl() {
+    device.reset();
+    if (window != nullptr) SDL_DestroyWindow(window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+
+  void handle(const SDL_Event& e, WindowEvents& events);
+  void waitForWork();
+};
+
+std::unique_ptr<WindowHost> WindowHost::create(const std::string& title, int width, int height, std::string& error) {
+  // The close box is the game's to answer; only a signal quits outright.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    error = std::string("cannot open a window (") + SDL_GetError() + ")";
+    return nullptr;
+  }
+  // Without a display SDL falls back to drivers that show nothing; only use them when asked to.
+  const std::string driver = SDL_GetCurrentVideoDriver() != nullptr ? SDL_GetCurrentVideoDriver() : "";
+  if ((driver == "offscreen" || driver == "dummy") && SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    error = "cannot open a window (no display found)";
+    return nullptr;
+  }
+  auto impl = std::make_unique<Impl>();
+  impl->window = SDL_CreateWindow(cp1251ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                  width, height, SDL_WINDOW_HIDDEN);
+  if (impl->window == nullptr) {
+    error = std::string("cannot create the window (") + SDL_GetError() + ")";
+    return nullptr;
+  }
+  impl->device = createWindowDevice(impl->window, width, height);
+  if (!impl->device) {
+    error = std::string("cannot draw into the window (") + SDL_GetError() + ")";
+    return nullptr;
+  }
+  return std::unique_ptr<WindowHost>(new WindowHost(std::move(impl)));
+}
+
+WindowHost::WindowHost(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+WindowHost::~WindowHost() = default;
+
+Application& WindowHost::application() { return impl_->app; }
+RenderDevice& WindowHost::device() { return *impl_->device; }
+
+void WindowHost::setCursorVisible(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
+
+void WindowHost::setFullScreen(bool on) {
+  SDL_SetWindowFullscreen(impl_->window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+}
+
+void WindowHost::requestClose() { impl_->closeRequested = true; }
+
+void WindowHost::show() {
+  SDL_ShowWindow(impl_->window);
+  SDL_StartTextInput();
+}
+
+void WindowHost::presentMessage(const std::string& text, const std::string& caption) {
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, cp1251ToUtf8(caption).c_str(), cp1251ToUtf8(text).c_str(),
+                           impl_->window);
+}
+
+void WindowHost::launch(const std::string& file, const std::string& parameters) {
+  openWithSystem(nativePath(file), cp1251ToUtf8(parameters));
+}
+
+void WindowHost::Impl::handle(const SDL_Event& e, WindowEvents& events) {
+  switch (e.type) {
+    case SDL_QUIT:
+      quit = true;
+      break;
+    case SDL_KEYDOWN:
+      if (const int key = virtualKeyFromSdl(e.key.keysym.sym)) {
+        events.keyDown(key);
+        // Windows also sends these keys as characters.
+        if (key == vk::Back || key == vk::Return) events.character(static_cast<unsigned char>(key));
+      }
+      break;
+    case SDL_KEYUP:
+      if (const int key = virtualKeyFromSdl(e.key.keysym.sym)) events.keyUp(key);
+      break;
+    case SDL_TEXTINPUT:
+      for (char c : utf8ToCp1251(e.text.text)) events.character(static_cast<unsigned char>(c));
+      break;
+    case SDL_MOUSEMOTION:
+      events.mouseMove(e.motion.x, e.motion.y);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      const MouseButton b = e.button.button == SDL_BUTTON_LEFT    ? MouseButton::Left
+                            : e.button.button == SDL_BUTTON_RIGHT ? MouseButton::Right
+                                                                  : MouseButton::Middle;
+      if (e.type == SDL_MOUSEBUTTONDOWN) {
+        events.mouseDown(b, e.button.x, e.button.y);
+      } else {
+        events.mouseUp(b, e.button.x, e.button.y);
+      }
+      break;
+    }
+    case SDL_WINDOWEVENT:
+      if (e.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
+      if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) events.activated();
+      break;
+    case SDL_RENDER_DEVICE_RESET:
+      markWindowDeviceLost(*device);
+      break;
+    default:
+      break;
+  }
+}
+
+// Sleeps until the next firing the idle slot or a timer can make, instead of spinning; events
+// wake it early. The last fraction of a millisecond is spun so frames keep their rate.
+void WindowHost::Impl::waitForWork() {
+  const int64_t due = app.nextWorkAt();
+  int64_t frequency = 1000;
+  const bool highRes = clock.queryFrequency(frequency);
+  const int64_t now = highRes ? clock.counter() : clock.milliseconds();
+  if (due <= now) return;
+  const int64_t remainingUs = due == Application::kNever ? -1 : (due - now) * 1'000'000 / frequency;
+  constexpr int64_t kSpinUs = 300;
+  if (remainingUs < 0 || remainingUs > 2000) {
+    SDL_Event e;
+    const int timeoutMs = remainingUs < 0 ? -1 : static_cast<int>((remainingUs - kSpinUs) / 1000);
+    if (SDL_WaitEventTimeout(&e, timeoutMs) != 0) SDL_PushEvent(&e);
+  } else if (remainingUs > kSpinUs) {
+    std::this_thread::sleep_for(std::chrono::microseconds(remainingUs - kSpinUs));
+  }
+}
+
+void WindowHost::run(WindowEvents& events) {
+  Impl& s = *impl_;
+  while (!s.quit) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e) != 0) s.handle(e, events);
+    if (s.closeRequested) {
+      s.closeRequested = false;
+      if (events.closeQuery()) {
+        events.closing();
+        return;
+      }
+    }
+    if (s.quit) return;
+    s.app.idle();
+    if (!s.closeRequested) s.waitForWork();
+  }
+}
+
+}  // namespace nk
