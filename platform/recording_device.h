@@ -43,6 +43,7 @@ class RecordingDevice final : public RenderDevice {
   int liveTextures = 0;
   DeviceStatus statusToReport = DeviceStatus::Ready;
   bool resetSucceeds = true;
+  bool createSucceeds = true;  // false: createTexture fails (returns 0)
 
  private:
   void log(const char* what) { calls.emplace_back(what); }
