@@ -1,5 +1,9 @@
 #include "app/form1.h"
 
+#include <exception>
+
+#include "app/config_file.h"
+#include "platform/files.h"
 #include "platform/keys.h"
 
 namespace nk {
@@ -41,15 +45,39 @@ void TForm1::FormCreate() {
   GameState.SavedMusicOn = GameState.MusicOn;
   GameState.SavedSoundOn = GameState.SoundOn;
   GameState.PlayerName.clear();
+  ResetHiScores(GameState.HiScores);
   GameState.KeyReleased.fill(false);
+  // Here the image library is loaded from "Data\data.oil".
+  // Here the widgets take the window's input, the screen device is created on the window and the
+  // image library is prepared for it; the screen keeps the mouse cursor hidden.
+  host.setCursorVisible(false);
   GameState.HiscoreName.clear();
   GameState.Score = 0;
   GameState.Level = 1;
   GameState.FirstGame = true;
-  host.setCursorVisible(false);
+  // Here NkFont1 becomes "verdana" 10, opaque white.
+  readConfig();
+  // Here NkBitmapFont1 is built from "DS Zombie Cyr" 24 with the game's 109 characters, and the
+  // exit promotion screen loads its description.
 }
 
-void TForm1::FormShow() { NkTimer1->SetEnabled(true); }
+void TForm1::readConfig() {
+  if (LoadConfigFile(kConfigFile, GameState) == ConfigLoad::Unreadable) {
+    // Start-up goes on with the defaults; the next save replaces the file if it can.
+    host.showMessage("Cannot read Config.cfg; the default settings are used.", "Nokturo");
+  }
+  // The command line's display mode wins over the stored one for this run.
+  if (options.fullScreen) GameState.FullScreen = *options.fullScreen;
+  if (GameState.FullScreen) {
+    host.setFullScreen(true);
+    GameState.AppliedFullScreen = true;
+  }
+}
+
+void TForm1::FormShow() {
+  NkTimer1->SetEnabled(true);
+  // Here the sound effects are loaded at volume 20 and "menumusic" starts unless MusicOn is off.
+}
 
 void TForm1::FormActivate() {}
 
@@ -69,9 +97,23 @@ void TForm1::FormMouseDown(MouseButton, int, int) {}
 // The close box does nothing until the exit path has run its course.
 bool TForm1::FormCloseQuery() { return GameState.ScreenState == 20; }
 
-void TForm1::FormClose() {}
+void TForm1::FormClose() {
+  // The window is going away whatever happens, so a failed save is reported here and not passed on.
+  try {
+    SaveConfig();
+  } catch (const std::exception& e) {
+    host.application().reportException(e);
+  }
+}
 
-void TForm1::FormDestroy() {}
+void TForm1::FormDestroy() {
+  // Here "gamemusic" and "menumusic" are stopped and freed and Sound3D is told it is going.
+  if (fileExists("play.url")) host.shellOpen("play.url", "");
+  // Here the sound effects are freed.
+  if (fileExists("fscommand\\wgame.exe")) host.shellOpen("fscommand\\wgame.exe", "target=\"_blank\"");
+}
+
+void TForm1::SaveConfig() { SaveConfigFile(kConfigFile, GameState); }
 
 void TForm1::NkTimer1Timer(TNkTimer&) { drawFrame(); }
 

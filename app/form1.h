@@ -38,6 +38,8 @@ class TForm1 final : public WindowEvents {
   bool FormCloseQuery();
   void FormClose();
   void FormDestroy();
+  // Writes Config.cfg; throws std::runtime_error when it cannot.
+  void SaveConfig();
 
   void NkTimer1Timer(TNkTimer& sender);
   void GameTimerTimer(TNkTimer& sender);
@@ -64,6 +66,7 @@ class TForm1 final : public WindowEvents {
   std::unique_ptr<TTimer> Timer1;
 
  private:
+  void readConfig();
   void drawFrame();
 };
 

@@ -64,8 +64,7 @@ int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
     auto& window = static_cast<WindowHost&>(host);
     window.show();
     form.FormShow();
-    window.run(form);
-    closed = true;
+    closed = window.run(form);
   }
   if (closed) form.FormDestroy();
   if (!cl.dump.empty() && !writeSnapshot(form, lastFrame, cl.dump)) {

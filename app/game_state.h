@@ -3,32 +3,27 @@
 #include <cstdint>
 #include <string>
 
+#include "app/hi_scores.h"
+
 namespace nk {
 
-// One row of the high-score table; all three are Windows-1251 text.
-struct THiScoreEntry {
-  std::string Place;  // the rank, "1" .. "10"
-  std::string Name;
-  std::string Score;  // decimal text
-};
-
-// The application's state for the whole run.
+// The application's state for the whole run. Texts are Windows-1251.
 struct TGameState {
   uint8_t ScreenState = 2;
-  bool FullScreen = false;
-  bool MusicOn = true;
-  bool SoundOn = true;
-  bool AppliedFullScreen = false;
-  bool SavedMusicOn = true;
+  bool FullScreen = false;         // display mode wanted; Config.cfg line 1
+  bool MusicOn = true;             // line 2
+  bool SoundOn = true;             // line 3
+  bool AppliedFullScreen = false;  // display mode the screen is in
+  bool SavedMusicOn = true;        // as they were when the options screen was entered
   bool SavedSoundOn = true;
-  std::string PlayerName;
+  std::string PlayerName;          // line 4
   std::string SavedPlayerName;
-  std::string HiscoreName;
-  std::array<THiScoreEntry, 11> HiScores;  // index 1 .. 10; 0 unused
+  std::string HiscoreName;         // line 5
+  THiScoreTable HiScores = DefaultHiScores();  // lines 6 .. 25
   int32_t Score = 0;
-  int32_t Lives = 0;
+  int32_t Lives = 0;               // the main menu sets 3
   int32_t Level = 1;
-  std::array<bool, 256> KeyReleased{};  // by virtual-key code
+  std::array<bool, 256> KeyReleased{};  // by virtual-key code; set on release, cleared by whoever acts
   bool RightHeld = false;
   bool LeftHeld = false;
   int32_t MenuIndex = 0;

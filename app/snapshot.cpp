@@ -23,6 +23,7 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
   const Journal& journal = form.host.journal();
   return json{
       {"frame", frame},
+      {"framesPresented", form.host.device().presentedFrames()},
       {"ScreenState", g.ScreenState},
       {"Level", g.Level},
       {"Lives", g.Lives},

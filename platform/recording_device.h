@@ -22,7 +22,8 @@ class RecordingDevice final : public RenderDevice {
   void clear(uint32_t argb) override { log("clear"), clears.push_back(argb); }
   void beginScene() override { log("begin"); }
   void endScene() override { log("end"); }
-  void present() override { log("present"); }
+  void present() override { log("present"), ++presented; }
+  uint64_t presentedFrames() const override { return presented; }
   void setBlend(BlendFactor src, BlendFactor dst) override;
   void bindTexture(TextureId id) override { bound = id; }
   void drawFan(const QuadVertices& quad) override;
@@ -41,6 +42,7 @@ class RecordingDevice final : public RenderDevice {
   BlendFactor src = BlendFactor::SrcAlpha, dst = BlendFactor::InvSrcAlpha;
   TextureId bound = 0;
   int liveTextures = 0;
+  uint64_t presented = 0;
   DeviceStatus statusToReport = DeviceStatus::Ready;
   bool resetSucceeds = true;
   bool createSucceeds = true;  // false: createTexture fails (returns 0)

@@ -37,6 +37,8 @@ class RenderDevice {
   virtual void beginScene() = 0;
   virtual void endScene() = 0;
   virtual void present() = 0;
+  // How many frames were presented since the device was made.
+  virtual uint64_t presentedFrames() const = 0;
 
   virtual void setBlend(BlendFactor src, BlendFactor dst) = 0;
   virtual void bindTexture(TextureId id) = 0;

@@ -55,7 +55,11 @@ class GeometryDevice final : public RenderDevice {
   }
   void beginScene() override {}
   void endScene() override {}
-  void present() override { SDL_RenderPresent(renderer_); }
+  void present() override {
+    SDL_RenderPresent(renderer_);
+    ++presented_;
+  }
+  uint64_t presentedFrames() const override { return presented_; }
   void setBlend(BlendFactor src, BlendFactor dst) override { mode_ = compose(src, dst); }
   void bindTexture(TextureId id) override {
     auto it = textures_.find(id);
@@ -135,6 +139,7 @@ class GeometryDevice final : public RenderDevice {
   SDL_Texture* bound_ = nullptr;
   SDL_BlendMode mode_ = compose(BlendFactor::SrcAlpha, BlendFactor::InvSrcAlpha);
   bool lost_ = false;
+  uint64_t presented_ = 0;
 };
 
 // Our rasteriser, each frame streamed to the window.

@@ -68,6 +68,7 @@ void SoftwareDevice::clear(uint32_t argb) { std::fill(back_.begin(), back_.end()
 void SoftwareDevice::present() {
   // The back buffer's contents are undefined after a present, as with a discarding swap chain.
   std::swap(back_, presented_);
+  ++presentedFrames_;
 }
 
 void SoftwareDevice::setBlend(BlendFactor src, BlendFactor dst) {

@@ -19,6 +19,7 @@ class SoftwareDevice : public RenderDevice {
   void beginScene() override {}
   void endScene() override {}
   void present() override;
+  uint64_t presentedFrames() const override { return presentedFrames_; }
   void setBlend(BlendFactor src, BlendFactor dst) override;
   void bindTexture(TextureId id) override;
   void drawFan(const QuadVertices& quad) override;
@@ -44,6 +45,7 @@ class SoftwareDevice : public RenderDevice {
   std::vector<uint32_t> back_, presented_;
   std::unordered_map<TextureId, Texture> textures_;
   TextureId nextTexture_ = 1;
+  uint64_t presentedFrames_ = 0;
   const Texture* bound_ = nullptr;
   BlendFactor src_ = BlendFactor::SrcAlpha, dst_ = BlendFactor::InvSrcAlpha;
 };

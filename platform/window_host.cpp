@@ -152,7 +152,7 @@ void WindowHost::Impl::waitForWork() {
   }
 }
 
-void WindowHost::run(WindowEvents& events) {
+bool WindowHost::run(WindowEvents& events) {
   Impl& s = *impl_;
   while (!s.quit) {
     SDL_Event e;
@@ -161,13 +161,14 @@ void WindowHost::run(WindowEvents& events) {
       s.closeRequested = false;
       if (events.closeQuery()) {
         events.closing();
-        return;
+        return true;
       }
     }
-    if (s.quit) return;
+    if (s.quit) return false;
     s.app.idle();
     if (!s.closeRequested) s.waitForWork();
   }
+  return false;
 }
 
 }  // namespace nk

@@ -20,8 +20,9 @@ class WindowHost final : public Host {
   void requestClose() override;
 
   void show();
-  // Runs the event loop until the window closes (closeQuery agreed) or the process is told to quit.
-  void run(WindowEvents& events);
+  // Runs the event loop until the window closes (closeQuery agreed: true) or the process is told
+  // to quit by a signal (false).
+  bool run(WindowEvents& events);
 
  protected:
   void presentMessage(const std::string& text, const std::string& caption) override;

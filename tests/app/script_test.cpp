@@ -1,0 +1,74 @@
+#include "app/script.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/keys.h"
+
+namespace nk {
+namespace {
+
+using Kind = ScriptEvent::Kind;
+
+ScriptEvent event(int64_t frame, Kind kind, int key = 0, int x = 0, int y = 0, std::string file = {}) {
+  ScriptEvent e;
+  e.frame = frame, e.kind = kind, e.key = key, e.x = x, e.y = y, e.file = std::move(file);
+  return e;
+}
+
+TEST(Script, ParsesEveryCommand) {
+  const struct {
+    const char* line;
+    std::vector<ScriptEvent> events;
+  } cases[] = {
+      {"5 down Left", {event(5, Kind::KeyDown, vk::Left)}},
+      {"5 up Ctrl", {event(5, Kind::KeyUp, vk::Control)}},
+      {"7 tap Space", {event(7, Kind::KeyDown, vk::Space), event(8, Kind::KeyUp, vk::Space)}},
+      {"1 tap vk:65", {event(1, Kind::KeyDown, 'A'), event(2, Kind::KeyUp, 'A')}},
+      {"1 down Z", {event(1, Kind::KeyDown, 'Z')}},
+      {"1 down 7", {event(1, Kind::KeyDown, '7')}},
+      {"3 type Ян b", {event(3, Kind::Char, 0xDF), event(4, Kind::Char, 0xED), event(5, Kind::Char, ' '),
+                       event(6, Kind::Char, 'b')}},
+      {"2 mouse 10 -20", {event(2, Kind::Mouse, 0, 10, -20)}},
+      {"2 click 400 300", {event(2, Kind::Click, 0, 400, 300)}},
+      {"9 screenshot shot.png", {event(9, Kind::Screenshot, 0, 0, 0, "shot.png")}},
+      {"9 dump s.json  # trailing comment", {event(9, Kind::Dump, 0, 0, 0, "s.json")}},
+      {"100 close", {event(100, Kind::Close)}},
+      {"   # only a comment", {}},
+      {"", {}},
+  };
+  for (const auto& c : cases) {
+    auto parsed = parseScript(c.line);
+    ASSERT_TRUE(std::holds_alternative<std::vector<ScriptEvent>>(parsed)) << c.line;
+    EXPECT_EQ(std::get<std::vector<ScriptEvent>>(parsed), c.events) << c.line;
+  }
+}
+
+TEST(Script, ReportsTheLineThatDoesNotParse) {
+  const struct {
+    const char* text;
+    int line;
+  } cases[] = {
+      {"x down Left", 1},       {"1 down", 1},          {"1 down Nope", 1},   {"1 jump", 1},
+      {"1 tap A\n-3 tap A", 2}, {"1 mouse 1", 1},       {"1 click a b", 1},   {"\n\n1 close now", 3},
+      {"1 screenshot", 1},      {"1 down vk:300", 1},   {"1 type", 1},        {"12", 1},
+  };
+  for (const auto& c : cases) {
+    auto parsed = parseScript(c.text);
+    ASSERT_TRUE(std::holds_alternative<ScriptError>(parsed)) << c.text;
+    EXPECT_EQ(std::get<ScriptError>(parsed).line, c.line) << c.text;
+  }
+}
+
+TEST(Script, EventsComeSortedByFrameKeepingWrittenOrder) {
+  auto parsed = parseScript("10 tap A\n2 dump a.json\r\n2 close\n10 up B\n");
+  const auto& events = std::get<std::vector<ScriptEvent>>(parsed);
+  ASSERT_EQ(events.size(), 5u);
+  EXPECT_EQ(events[0].kind, Kind::Dump);
+  EXPECT_EQ(events[1].kind, Kind::Close);
+  EXPECT_EQ(events[2].key, 'A');
+  EXPECT_EQ(events[3].key, 'B');
+  EXPECT_EQ(events[4].frame, 11);
+}
+
+}  // namespace
+}  // namespace nk

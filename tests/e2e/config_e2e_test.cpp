@@ -1,0 +1,115 @@
+// The real game reads Config.cfg at start-up and shows what it read in its snapshot.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file's letter code, written out independently of the game's own: 8 bits a byte, "0"s in front
+// up to a multiple of 5, 5 bits a letter.
+std::string letters(const std::string& text) {
+  static const std::string alphabet = "ABCDEFGHJKLMNPQRSTUVWXY123456789";
+  std::vector<int> bits;
+  for (unsigned char c : text) {
+    for (int b = 7; b >= 0; --b) bits.push_back((c >> b) & 1);
+  }
+  bits.insert(bits.begin(), (5 - bits.size() % 5) % 5, 0);
+  std::string out;
+  for (size_t i = 0; i < bits.size(); i += 5) {
+    size_t value = 0;
+    for (size_t j = i; j < i + 5; ++j) value = value * 2 + static_cast<size_t>(bits[j]);
+    out += alphabet[value];
+  }
+  return out;
+}
+
+class ConfigE2e : public ::testing::Test {
+ protected:
+  ConfigE2e() {
+    std::random_device seed;
+    dir_ = fs::temp_directory_path() / ("nk-config-e2e-" + std::to_string(seed()) + std::to_string(seed()));
+    fs::create_directories(dir_);
+  }
+  ~ConfigE2e() override {
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+  void writeConfig(const std::vector<std::string>& texts) {
+    std::ofstream out(dir_ / "Config.cfg", std::ios::binary);
+    for (const auto& t : texts) out << letters(t) << "\r\n";
+  }
+
+  // Runs the game headless for 10 passes and returns its snapshot.
+  nlohmann::json run(const std::string& extra = "") {
+    const fs::path dump = dir_ / "s.json";
+    const std::string command = std::string("'") + NK_GAME_BINARY + "' --headless --frames 10 --seed 1 --workdir '" +
+                                dir_.string() + "' --dump '" + dump.string() + "' " + extra + " 2>/dev/null";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+    std::ifstream in(dump);
+    return nlohmann::json::parse(in);
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(ConfigE2e, SnapshotShowsTheStoredValues) {
+  std::vector<std::string> lines(25);
+  lines[0] = "false";
+  lines[1] = "false";
+  lines[2] = "true";
+  lines[3] = "\xC2\xEE\xF0%%";  // "Вор" in Windows-1251
+  lines[4] = "Alice";
+  lines[5] = "Eve%%";
+  lines[6] = "9999%";
+  lines[23] = "1234567890";
+  lines[24] = "55%%%";
+  writeConfig(lines);
+  const nlohmann::json s = run();
+  EXPECT_EQ(s["FullScreen"], false);
+  EXPECT_EQ(s["AppliedFullScreen"], false);
+  EXPECT_EQ(s["MusicOn"], false);
+  EXPECT_EQ(s["SoundOn"], true);
+  EXPECT_EQ(s["PlayerName"], "Вор");
+  EXPECT_EQ(s["HiscoreName"], "Alice");
+  const nlohmann::json& table = s["HiScores"];
+  ASSERT_EQ(table.size(), 10u);
+  EXPECT_EQ(table[0], (nlohmann::json{{"Place", "1"}, {"Name", "Eve"}, {"Score", "9999"}}));
+  EXPECT_EQ(table[1], (nlohmann::json{{"Place", "2"}, {"Name", "Anonymous"}, {"Score", "8100"}}));
+  EXPECT_EQ(table[9], (nlohmann::json{{"Place", "10"}, {"Name", "1234567890"}, {"Score", "55"}}));
+  EXPECT_TRUE(s["messages"].empty());
+}
+
+TEST_F(ConfigE2e, FullScreenFromLineOneUnlessTheCommandLineSaysOtherwise) {
+  writeConfig({"true"});
+  const nlohmann::json stored = run();
+  EXPECT_EQ(stored["FullScreen"], true);
+  EXPECT_EQ(stored["AppliedFullScreen"], true);
+  const nlohmann::json windowed = run("--windowed");
+  EXPECT_EQ(windowed["FullScreen"], false);
+  EXPECT_EQ(windowed["AppliedFullScreen"], false);
+}
+
+TEST_F(ConfigE2e, UnreadableConfigStartsWithDefaults) {
+  fs::create_directory(dir_ / "Config.cfg");
+  const nlohmann::json s = run();
+  EXPECT_EQ(s["messages"], nlohmann::json::array({"Cannot read Config.cfg; the default settings are used."}));
+  EXPECT_EQ(s["FullScreen"], false);
+  EXPECT_EQ(s["MusicOn"], true);
+  EXPECT_EQ(s["HiScores"][0]["Name"], "Anonymous");
+  EXPECT_EQ(s["ScreenState"], 2);
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+#pragma once
+// Runs the real game binary for end-to-end tests.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace nk::e2e {
+
+struct GameRun {
+  int status = -1;
+  std::string stderrText;
+};
+
+inline std::string quote(const std::string& s) {
+  std::string out = "'";
+  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+inline std::string readText(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// A fresh, empty folder for one test.
+inline std::filesystem::path freshDir(const std::string& name) {
+  auto dir = std::filesystem::temp_directory_path() / ("nokturo-e2e-" + name);
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir;
+}
+
+// Runs nokturo with args; env is a prefix such as "env -u DISPLAY".
+inline GameRun runGame(const std::vector<std::string>& args, const std::filesystem::path& dir,
+                       const std::string& env = "") {
+  std::string cmd = "cd " + quote(dir.string()) + " && " + env + " " + quote(NK_GAME_BINARY);
+  for (const auto& a : args) cmd += " " + quote(a);
+  const auto errFile = dir / "stderr.txt";
+  cmd += " 2>" + quote(errFile.string()) + " >/dev/null";
+  const int raw = std::system(cmd.c_str());
+  GameRun r;
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.stderrText = readText(errFile);
+  return r;
+}
+
+inline nlohmann::json readJson(const std::filesystem::path& p) { return nlohmann::json::parse(readText(p)); }
+
+}  // namespace nk::e2e
