@@ -25,7 +25,18 @@ std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, TNkTimer::Handler han
 
 }  // namespace
 
-TForm1::TForm1(Host& h, FormOptions opts) : host(h), options(std::move(opts)) {
+TForm1::TForm1(Host& h, FormOptions opts) : host(h), options(std::move(opts)), messages(h) {
+  NkImageList1 = std::make_unique<TNkImageList>(messages);
+  ShareList = std::make_unique<TNkImageList>(messages);
+  NkSprite1 = std::make_unique<TNkSprite>(messages);
+  NkFader1 = std::make_unique<TNkFader>();
+  NkScreen1 = std::make_unique<TNkScreen>(host);
+  NkScreen1->CenterX = 400;
+  NkScreen1->CenterY = 300;
+  NkScreen1->ShowMouseCursor = false;
+  NkImageList1->SetNkScreen(*NkScreen1);
+  ShareList->SetNkScreen(*NkScreen1);
+  NkFader1->NkScreen = NkScreen1.get();
   Application& app = host.application();
   NkTimer1 = makeFrameTimer(app, [this](TNkTimer& t) { NkTimer1Timer(t); });
   GameTimer = makeFrameTimer(app, [this](TNkTimer& t) { GameTimerTimer(t); });
@@ -47,10 +58,11 @@ void TForm1::FormCreate() {
   GameState.PlayerName.clear();
   ResetHiScores(GameState.HiScores);
   GameState.KeyReleased.fill(false);
-  // Here the image library is loaded from "Data\data.oil".
-  // Here the widgets take the window's input, the screen device is created on the window and the
-  // image library is prepared for it; the screen keeps the mouse cursor hidden.
-  host.setCursorVisible(false);
+  NkImageList1->ImageList().LoadFromFile("Data\\data.oil");
+  // Here the widgets take the window's input.
+  NkScreen1->Width = host.device().width();
+  NkScreen1->Height = host.device().height();
+  NkScreen1->Initialize();
   GameState.HiscoreName.clear();
   GameState.Score = 0;
   GameState.Level = 1;
@@ -68,8 +80,8 @@ void TForm1::readConfig() {
   }
   // The command line's display mode wins over the stored one for this run.
   if (options.fullScreen) GameState.FullScreen = *options.fullScreen;
-  if (GameState.FullScreen) {
-    host.setFullScreen(true);
+  if (GameState.FullScreen && !NkScreen1->FullScreen) {
+    NkScreen1->ToggleFullScreen();
     GameState.AppliedFullScreen = true;
   }
 }
@@ -124,11 +136,12 @@ void TForm1::AnimTimerTimer(TNkTimer&) { drawFrame(); }
 void TForm1::Timer1Timer() {}
 
 void TForm1::drawFrame() {
-  RenderDevice& device = host.device();
-  device.clear(0);
-  device.beginScene();
-  device.endScene();
-  device.present();
+  NkScreen1->Clear(0, 0, 0, 0);
+  NkScreen1->BeginScene();
+  NkImageList1->BeginDrawHook();
+  NkSprite1->Draw();
+  NkImageList1->EndDrawHook();
+  NkScreen1->EndScene();
 }
 
 }  // namespace nk

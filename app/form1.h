@@ -6,7 +6,12 @@
 
 #include "app/game_state.h"
 #include "app/nk_timer.h"
+#include "app/host_messages.h"
 #include "app/window_timer.h"
+#include "engine/nk_fader.h"
+#include "engine/nk_image_list.h"
+#include "engine/nk_screen.h"
+#include "engine/nk_sprite.h"
 #include "platform/host.h"
 #include "platform/random.h"
 
@@ -62,6 +67,13 @@ class TForm1 final : public WindowEvents {
   TGameState GameState;
   Random random;
 
+  HostMessages messages;
+  // The screen comes after the components it tells about device changes: it is destroyed first,
+  // while they still exist.
+  std::unique_ptr<TNkImageList> NkImageList1, ShareList;
+  std::unique_ptr<TNkSprite> NkSprite1;
+  std::unique_ptr<TNkFader> NkFader1;
+  std::unique_ptr<TNkScreen> NkScreen1;
   std::unique_ptr<TNkTimer> NkTimer1, GameTimer, AnimTimer;
   std::unique_ptr<TTimer> Timer1;
 

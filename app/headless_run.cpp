@@ -67,6 +67,7 @@ HeadlessResult runHeadless(TForm1& form, HeadlessHost& host, const std::vector<S
     for (size_t i = first; i < next; ++i) {
       if (!capture(form, host, script[i])) result.captureFailed = true;
     }
+    if (host.quitRequested()) break;
     if (closeIfAsked(form, host)) {
       result.closed = true;
       break;

@@ -3,6 +3,8 @@
 #include <fstream>
 
 #include "app/form1.h"
+#include "engine/image_list_item.h"
+#include "engine/sprite.h"
 #include "platform/cp1251.h"
 
 namespace nk {
@@ -20,6 +22,20 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
     for (const auto& s : list) out.push_back(cp1251ToUtf8(s));
     return out;
   };
+  json sprites = json::array();
+  for (int i = 0; i < form.NkSprite1->Count(); ++i) {
+    const TSprite& s = *form.NkSprite1->Items(i);
+    sprites.push_back({{"class", s.ClassName()},
+                       {"name", cp1251ToUtf8(s.Name)},
+                       {"image", s.Image != nullptr ? cp1251ToUtf8(s.Image->Name) : ""},
+                       {"x", s.X},
+                       {"y", s.Y},
+                       {"z", s.Z},
+                       {"frame", s.PatternIndex},
+                       {"visible", s.Visible},
+                       {"alpha", s.Alpha},
+                       {"dead", s.IsDead}});
+  }
   const Journal& journal = form.host.journal();
   return json{
       {"frame", frame},
@@ -44,6 +60,7 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
         {"game", form.GameTimer->Enabled()},
         {"anim", form.AnimTimer->Enabled()},
         {"clock", form.Timer1->Enabled()}}},
+      {"sprites", sprites},
       {"messages", texts(journal.messages)},
       {"opened", texts(journal.opened)},
   };

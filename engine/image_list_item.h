@@ -10,8 +10,11 @@
 #include "engine/device_texture.h"
 #include "engine/graphic.h"
 #include "engine/message_sink.h"
+#include "engine/rect.h"
 
 namespace nk {
+
+class TNkRenderer;
 
 // What CreateTexture takes from the image list that owns the item.
 struct TextureContext {
@@ -63,8 +66,38 @@ class TImageListItem {
   // Drops the device reference, and the texture too when asked.
   void ReleaseDevice(bool releaseTexture);
 
+  // The renderer of the list the item belongs to; the draw operations need it.
+  TNkRenderer* Renderer() const { return Renderer_; }
+  void SetRenderer(TNkRenderer* renderer) { Renderer_ = renderer; }
+
+  // Drawing at whole screen pixels. PatternIndex -1 draws the whole picture; angles are degrees,
+  // clockwise; the centre is a fraction of the tile; colours are ARGB; a scale of 0 counts as 1.
+  void Draw(int x, int y, int patternIndex);
+  void DrawColor(int x, int y, float angle, float centerX, float centerY, float scaleX, float scaleY,
+                 uint32_t color, bool flipV, bool flipH, int patternIndex, int blendMode);
+  void DrawColor4(int x, int y, float angle, float centerX, float centerY, float scaleX, float scaleY,
+                  uint32_t color1, uint32_t color2, uint32_t color3, uint32_t color4, bool flipV, bool flipH,
+                  int patternIndex, int blendMode);
+  // Stretched to rect moved by (x, y).
+  void DrawRect(const TRect& rect, int x, int y, float angle, float centerX, float centerY, float scaleX,
+                float scaleY, uint8_t r, uint8_t g, uint8_t b, uint8_t a, bool flipV, bool flipH, int patternIndex,
+                int blendMode);
+  // Additive sets the device's destination factor to one (else one minus source alpha) directly,
+  // without changing the blend mode the screen remembers.
+  void DrawEx(int x, int y, float angle, float centerX, float centerY, float scaleX, float scaleY, uint8_t r,
+              uint8_t g, uint8_t b, uint8_t a, bool additive, int patternIndex, int blendMode);
+
  private:
   bool makeTexture(const TextureContext& context, const ArgbImage& image);
+  struct Corners {
+    float x1, y1, x2, y2, x3, y3, x4, y4;
+  };
+  Corners tileCorners(int x, int y) const;
+  void DrawQuad(const Corners& c, float angle, float centerX, float centerY, float scaleX, float scaleY,
+                uint32_t color1, uint32_t color2, uint32_t color3, uint32_t color4, bool flipV, bool flipH,
+                int patternIndex, int blendMode);
+
+  TNkRenderer* Renderer_ = nullptr;
 
   int32_t PatternRows_ = 0;
   int32_t PatternColumns_ = 0;

@@ -4,6 +4,7 @@
 
 #include "engine/image_list_collection.h"
 #include "engine/message_sink.h"
+#include "engine/nk_renderer.h"
 #include "platform/render_device.h"
 
 namespace nk {
@@ -25,6 +26,10 @@ class TNkImageList {
   // Where relative Filepath names are found (a name for this system); empty: the working directory.
   std::string ProgramFolder;
 
+  // Joins the screen: textures follow its device (made after every creation or reset, kept over
+  // a reset), and the items draw through this list's renderer. The screen must not outlive the list.
+  void SetNkScreen(TNkScreen& screen);
+
   // Makes every item's texture, in index order; nothing without a device.
   void InitDevice(RenderDevice* device);
   // Every item drops its device reference, and its texture too when releaseTextures.
@@ -36,6 +41,7 @@ class TNkImageList {
  private:
   MessageSink& messages_;
   std::unique_ptr<TImageListCollection> ImageList_;
+  std::unique_ptr<TNkRenderer> renderer_;
 };
 
 }  // namespace nk

@@ -17,6 +17,8 @@ class HeadlessHost final : public Host {
   void setCursorVisible(bool) override {}
   void setFullScreen(bool) override {}
   void requestClose() override { closeRequested_ = true; }
+  void requestQuit() override { quitRequested_ = true; }
+  bool quitRequested() const { return quitRequested_; }
 
   VirtualClock& clock() { return clock_; }
   // Takes the pending close request, if any.
@@ -31,6 +33,7 @@ class HeadlessHost final : public Host {
   Application app_;
   SoftwareDevice device_;
   bool closeRequested_ = false;
+  bool quitRequested_ = false;
 };
 
 }  // namespace nk

@@ -47,6 +47,8 @@ class Host {
   virtual void setFullScreen(bool on) = 0;
   // Asks the window to close, as its close box does: the game's closeQuery decides.
   virtual void requestClose() = 0;
+  // Ends the run once control is back in the loop, without the close path.
+  virtual void requestQuit() = 0;
 
   // A message box (caption and text in Windows-1251); never blocks a headless run.
   void showMessage(const std::string& text, const std::string& caption);

@@ -74,6 +74,8 @@ void WindowHost::setFullScreen(bool on) {
 
 void WindowHost::requestClose() { impl_->closeRequested = true; }
 
+void WindowHost::requestQuit() { impl_->quit = true; }
+
 void WindowHost::show() {
   SDL_ShowWindow(impl_->window);
   SDL_StartTextInput();

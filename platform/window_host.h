@@ -18,6 +18,7 @@ class WindowHost final : public Host {
   void setCursorVisible(bool visible) override;
   void setFullScreen(bool on) override;
   void requestClose() override;
+  void requestQuit() override;
 
   void show();
   // Runs the event loop until the window closes (closeQuery agreed: true) or the process is told

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "engine/oil_writer.h"
+
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -26,6 +28,7 @@ class RecordingHost final : public Host {
   void setCursorVisible(bool) override {}
   void setFullScreen(bool on) override { displayModes.push_back(on); }
   void requestClose() override {}
+  void requestQuit() override {}
 
   std::vector<bool> displayModes;
   std::vector<std::pair<std::string, std::string>> launches;
@@ -52,7 +55,13 @@ FormOptions optionsWith(std::optional<bool> fullScreen = std::nullopt) {
 // Runs each test in a fresh working folder, as the game runs in its own.
 class Form1Config : public ::testing::Test {
  protected:
-  Form1Config() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(dir.path()); }
+  Form1Config() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(dir.path());
+    // A game folder holds its picture library; an empty one keeps start-up quiet.
+    RecordingHost quiet;
+    HostMessages messages(quiet);
+    dir.write("Data/data.oil", writeImageLibrary(TImageListCollection(messages)));
+  }
   ~Form1Config() override { std::filesystem::current_path(previous_); }
 
   void writeConfig(const std::vector<std::string>& texts) {

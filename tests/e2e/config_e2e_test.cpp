@@ -1,6 +1,8 @@
 // The real game reads Config.cfg at start-up and shows what it read in its snapshot.
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -89,7 +91,7 @@ TEST_F(ConfigE2e, SnapshotShowsTheStoredValues) {
   EXPECT_EQ(table[0], (nlohmann::json{{"Place", "1"}, {"Name", "Eve"}, {"Score", "9999"}}));
   EXPECT_EQ(table[1], (nlohmann::json{{"Place", "2"}, {"Name", "Anonymous"}, {"Score", "8100"}}));
   EXPECT_EQ(table[9], (nlohmann::json{{"Place", "10"}, {"Name", "1234567890"}, {"Score", "55"}}));
-  EXPECT_TRUE(s["messages"].empty());
+  for (const auto& m : s["messages"]) EXPECT_EQ(m.get<std::string>().find("Config.cfg"), std::string::npos) << m;
 }
 
 TEST_F(ConfigE2e, FullScreenFromLineOneUnlessTheCommandLineSaysOtherwise) {
@@ -105,7 +107,8 @@ TEST_F(ConfigE2e, FullScreenFromLineOneUnlessTheCommandLineSaysOtherwise) {
 TEST_F(ConfigE2e, UnreadableConfigStartsWithDefaults) {
   fs::create_directory(dir_ / "Config.cfg");
   const nlohmann::json s = run();
-  EXPECT_EQ(s["messages"], nlohmann::json::array({"Cannot read Config.cfg; the default settings are used."}));
+  const auto& m = s["messages"];
+  EXPECT_EQ(std::count(m.begin(), m.end(), "Cannot read Config.cfg; the default settings are used."), 1);
   EXPECT_EQ(s["FullScreen"], false);
   EXPECT_EQ(s["MusicOn"], true);
   EXPECT_EQ(s["HiScores"][0]["Name"], "Anonymous");
