@@ -9,6 +9,12 @@ if(NK_SANITIZE)
                          -fno-sanitize-recover=undefined)
   target_link_options(nk_options INTERFACE -fsanitize=address,undefined)
 endif()
+# libFuzzer comes with clang; every module is then instrumented so the fuzzers can steer.
+set(NK_FUZZING OFF)
+if(NK_FUZZ AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  set(NK_FUZZING ON)
+  target_compile_options(nk_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
 
 # nk_module(NAME DEPS ...): a static library nk_NAME from every .cpp of the module's folder.
 # Headers are included by module path ("engine/png_io.h").

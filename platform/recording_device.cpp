@@ -15,6 +15,7 @@ void RecordingDevice::drawFan(const QuadVertices& quad) {
 }
 
 TextureId RecordingDevice::createTexture(int, int) {
+  if (!createSucceeds) return 0;
   ++liveTextures;
   return nextTexture_++;
 }

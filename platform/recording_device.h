@@ -45,6 +45,7 @@ class RecordingDevice final : public RenderDevice {
   uint64_t presented = 0;
   DeviceStatus statusToReport = DeviceStatus::Ready;
   bool resetSucceeds = true;
+  bool createSucceeds = true;  // false: createTexture fails (returns 0)
 
  private:
   void log(const char* what) { calls.emplace_back(what); }

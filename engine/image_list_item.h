@@ -1,0 +1,82 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/color_names.h"
+#include "engine/device_texture.h"
+#include "engine/graphic.h"
+#include "engine/message_sink.h"
+
+namespace nk {
+
+// What CreateTexture takes from the image list that owns the item.
+struct TextureContext {
+  RenderDevice& device;
+  MessageSink& messages;
+  // Where relative Filepath names are found (a name for this system); empty: the working directory.
+  std::string_view programFolder;
+};
+
+// One named picture of the image library, cut into equal tiles (patterns) numbered row by row.
+class TImageListItem {
+ public:
+  // Stored in the library file. Name and Filepath are Windows-1251.
+  std::string Name;
+  std::optional<TGraphic> Picture;
+  std::string Filepath;  // a picture file read at every CreateTexture instead of Picture
+  TColor TransparentColor = 0;
+  bool Transparent = false;  // opaque pixels of TransparentColor become transparent black
+
+  int32_t TileWidth() const { return TileWidth_; }
+  int32_t TileHeight() const { return TileHeight_; }
+  // 0 stands for the whole picture; the pattern count follows.
+  void SetTileWidth(int32_t value);
+  void SetTileHeight(int32_t value);
+  // A picture given at run time: its size becomes the tile size, and the texture size is estimated.
+  void AssignPicture(const TGraphic& graphic);
+  // Copies what the file stores.
+  void Assign(const TImageListItem& source);
+
+  int32_t PatternRows() const { return PatternRows_; }
+  int32_t PatternColumns() const { return PatternColumns_; }
+  int32_t PatternCount() const { return PatternRows_ * PatternColumns_; }
+  int32_t PictureWidth() const { return PictureWidth_; }
+  int32_t PictureHeight() const { return PictureHeight_; }
+  int32_t TextureWidth() const { return TextureWidth_; }
+  int32_t TextureHeight() const { return TextureHeight_; }
+
+  RenderDevice* Device() const { return Device_; }
+  TextureId Texture() const { return Texture_ ? Texture_->id() : 0; }
+  // The texture's pixels after the colour key, PictureWidth x PictureHeight; empty without a texture.
+  const std::vector<uint32_t>& Pixels() const { return Pixels_; }
+
+  // Picture's pixels with the colour key applied when Transparent; empty without a picture.
+  std::vector<uint32_t> KeyedPixels() const;
+
+  // Makes the texture unless the item has one, and measures the picture and its patterns.
+  // An item without a picture (none stored, none found at Filepath) stays without a texture.
+  void CreateTexture(const TextureContext& context);
+  // Drops the device reference, and the texture too when asked.
+  void ReleaseDevice(bool releaseTexture);
+
+ private:
+  bool makeTexture(const TextureContext& context, const ArgbImage& image);
+
+  int32_t PatternRows_ = 0;
+  int32_t PatternColumns_ = 0;
+  RenderDevice* Device_ = nullptr;
+  std::unique_ptr<DeviceTexture> Texture_;
+  std::vector<uint32_t> Pixels_;
+  int32_t PictureHeight_ = 0;
+  int32_t PictureWidth_ = 0;
+  int32_t TileHeight_ = 1;
+  int32_t TileWidth_ = 1;
+  int32_t TextureHeight_ = 0;
+  int32_t TextureWidth_ = 0;
+};
+
+}  // namespace nk
