@@ -63,4 +63,4 @@ BENCHMARK(BM_LoadLibraryAndMakeTextures)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace nk
 
-BENCHMARK_MAIN();
+

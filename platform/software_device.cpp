@@ -106,19 +106,57 @@ void SoftwareDevice::drawFan(const QuadVertices& q) {
 
 uint32_t SoftwareDevice::shade(uint32_t texel, uint32_t diffuse, uint32_t dest) const {
   // Texture x diffuse per channel, then the blend equation; the target keeps no alpha.
-  uint32_t s[4], d[4];
-  for (int k = 0; k < 4; ++k) {
-    s[k] = (channel(texel, 8 * k) * channel(diffuse, 8 * k) + 127) / 255;
-    d[k] = channel(dest, 8 * k);
+  const auto modulate = [&](int k) { return (channel(texel, 8 * k) * channel(diffuse, 8 * k) + 127) / 255; };
+  uint32_t src[4];
+  src[3] = modulate(3);
+  if (src_ == BlendFactor::SrcAlpha && dst_ == BlendFactor::InvSrcAlpha) {  // the common case, kept quick
+    const uint32_t a = src[3];
+    if (a == 0) return dest;
+    for (int k = 0; k < 3; ++k) src[k] = modulate(k);
+    uint32_t out = 0xFF000000;
+    for (int k = 0; k < 3; ++k) {
+      out |= ((src[k] * a + channel(dest, 8 * k) * (255 - a) + 127) / 255) << (8 * k);
+    }
+    return out;
   }
+  for (int k = 0; k < 3; ++k) src[k] = modulate(k);
   uint32_t out = 0xFF000000;
   for (int k = 0; k < 3; ++k) {
-    const uint32_t v = (s[k] * factorValue(src_, s[k], s[3], d[k]) +
-                        d[k] * factorValue(dst_, s[k], s[3], d[k]) + 127) / 255;
+    const uint32_t d = channel(dest, 8 * k);
+    const uint32_t v = (src[k] * factorValue(src_, src[k], src[3], d) + d * factorValue(dst_, src[k], src[3], d) + 127) / 255;
     out |= std::min<uint32_t>(v, 255) << (8 * k);
   }
   return out;
 }
+
+namespace {
+
+// An attribute that varies linearly over a triangle: value = base + dx * x + dy * y.
+struct Plane {
+  double base = 0, dx = 0, dy = 0;
+  double at(double x, double y) const { return base + dx * x + dy * y; }
+};
+
+Plane planeOf(const DeviceVertex& a, const DeviceVertex& b, const DeviceVertex& c, double fa, double fb, double fc) {
+  const double det = (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+  Plane p;
+  p.dx = ((fb - fa) * (c.y - a.y) - (fc - fa) * (b.y - a.y)) / det;
+  p.dy = ((fc - fa) * (b.x - a.x) - (fb - fa) * (c.x - a.x)) / det;
+  p.base = fa - p.dx * a.x - p.dy * a.y;
+  return p;
+}
+
+size_t wrapTexel(double t, int size) {
+  const double f = t * size;
+  if (f >= 0 && f < size) return static_cast<size_t>(f);
+  if (!std::isfinite(t)) return 0;
+  const long i = static_cast<long>(std::floor(std::clamp(t, -1.0e6, 1.0e6) * size));
+  if (i >= 0 && i < size) return static_cast<size_t>(i);
+  const long m = i % size;
+  return static_cast<size_t>(m < 0 ? m + size : m);
+}
+
+}  // namespace
 
 void SoftwareDevice::drawTriangle(const DeviceVertex& a, const DeviceVertex& b0, const DeviceVertex& c0) {
   const Edge probe = makeEdge(a, b0);
@@ -128,39 +166,44 @@ void SoftwareDevice::drawTriangle(const DeviceVertex& a, const DeviceVertex& b0,
   const DeviceVertex& b = area > 0 ? b0 : c0;
   const DeviceVertex& c = area > 0 ? c0 : b0;
   const Edge ab = makeEdge(a, b), bc = makeEdge(b, c), ca = makeEdge(c, a);
-  const double inv = 1.0 / std::abs(area);
 
   const double minY = std::min({a.y, b.y, c.y}), maxY = std::max({a.y, b.y, c.y});
   const int y0 = std::max(0, static_cast<int>(std::ceil(std::max(minY, -1.0e6))));
   const int y1 = std::min(height_ - 1, static_cast<int>(std::floor(std::min(maxY, 1.0e6))));
 
-  // Barycentric weights of a, b, c, as colour channels and texture coordinates interpolate.
-  auto attr = [&](double wa, double wb, double wc, int k) {
-    return wa * channel(a.color, 8 * k) + wb * channel(b.color, 8 * k) + wc * channel(c.color, 8 * k);
-  };
+  const bool textured = bound_ != nullptr && bound_->width > 0 && bound_->height > 0;
+  const Plane u = planeOf(a, b, c, a.u, b.u, c.u), v = planeOf(a, b, c, a.v, b.v, c.v);
+  const bool flat = a.color == b.color && a.color == c.color;
+  Plane colour[4];
+  for (int k = 0; k < 4; ++k) {
+    colour[k] = planeOf(a, b, c, channel(a.color, 8 * k), channel(b.color, 8 * k), channel(c.color, 8 * k));
+  }
   for (int y = y0; y <= y1; ++y) {
     int lo = 0, hi = width_ - 1;
     clipSpan(ab, y, lo, hi);
     clipSpan(bc, y, lo, hi);
     clipSpan(ca, y, lo, hi);
+    if (lo > hi) continue;
     uint32_t* row = back_.data() + static_cast<size_t>(y) * width_;
+    double tu = u.at(lo, y), tv = v.at(lo, y);
+    double ch[4];
+    for (int k = 0; k < 4; ++k) ch[k] = colour[k].at(lo, y);
+    const uint32_t* texels = textured ? bound_->pixels.data() : nullptr;
     for (int x = lo; x <= hi; ++x) {
-      const double wa = bc.at(x, y) * inv, wb = ca.at(x, y) * inv, wc = ab.at(x, y) * inv;
-      uint32_t diffuse = 0;
-      for (int k = 0; k < 4; ++k) {
-        diffuse |= static_cast<uint32_t>(std::clamp(std::lround(attr(wa, wb, wc, k)), 0L, 255L)) << (8 * k);
+      uint32_t diffuse = a.color;
+      if (!flat) {
+        diffuse = 0;
+        for (int k = 0; k < 4; ++k) {
+          diffuse |= static_cast<uint32_t>(std::clamp(std::lround(ch[k]), 0L, 255L)) << (8 * k);
+        }
       }
       uint32_t texel = 0xFFFFFFFF;
-      if (bound_ != nullptr && bound_->width > 0 && bound_->height > 0) {
-        const double u = wa * a.u + wb * b.u + wc * c.u, v = wa * a.v + wb * b.v + wc * c.v;
-        const auto wrap = [](double t, int size) {
-          if (!std::isfinite(t)) return size_t{0};
-          const long i = static_cast<long>(std::floor(std::clamp(t, -1.0e6, 1.0e6) * size)) % size;
-          return static_cast<size_t>(i < 0 ? i + size : i);
-        };
-        texel = bound_->pixels[wrap(v, bound_->height) * bound_->width + wrap(u, bound_->width)];
+      if (texels != nullptr) {
+        texel = texels[wrapTexel(tv, bound_->height) * static_cast<size_t>(bound_->width) + wrapTexel(tu, bound_->width)];
       }
       row[x] = shade(texel, diffuse, row[x]);
+      tu += u.dx, tv += v.dx;
+      for (int k = 0; k < 4; ++k) ch[k] += colour[k].dx;
     }
   }
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "engine/oil_writer.h"
-
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -10,40 +8,15 @@
 #include "app/config_file.h"
 #include "app/form1.h"
 #include "app/text_codec.h"
+#include "engine/oil_writer.h"
 #include "platform/clock.h"
-#include "platform/recording_device.h"
+#include "support/test_host.h"
 #include "temp_dir.h"
 
 namespace nk {
 namespace {
 
-// A host that writes down the display modes and shell requests it is asked for.
-class RecordingHost final : public Host {
- public:
-  RecordingHost() : app_(clock_) {
-    app_.setErrorReport([this](const std::string& text) { showMessage(text, "Nokturo"); });
-  }
-  Application& application() override { return app_; }
-  RenderDevice& device() override { return device_; }
-  void setCursorVisible(bool) override {}
-  void setFullScreen(bool on) override { displayModes.push_back(on); }
-  void requestClose() override {}
-  void requestQuit() override {}
-
-  std::vector<bool> displayModes;
-  std::vector<std::pair<std::string, std::string>> launches;
-
- protected:
-  void presentMessage(const std::string&, const std::string&) override {}
-  void launch(const std::string& file, const std::string& parameters) override {
-    launches.emplace_back(file, parameters);
-  }
-
- private:
-  VirtualClock clock_;
-  Application app_;
-  RecordingDevice device_;
-};
+using RecordingHost = test::TestHost;
 
 FormOptions optionsWith(std::optional<bool> fullScreen = std::nullopt) {
   FormOptions o;
