@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 
 namespace nk {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 #include "app/nk_timer.h"
 #include "app/host_messages.h"
 #include "app/window_timer.h"

@@ -1,4 +1,4 @@
-#include "app/hi_scores.h"
+#include "game/hi_scores.h"
 
 #include <charconv>
 

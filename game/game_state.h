@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/hi_scores.h"
+#include "game/hi_scores.h"
 
 namespace nk {
 
