@@ -25,10 +25,15 @@ std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, TNkTimer::Handler han
 
 }  // namespace
 
-TForm1::TForm1(Host& h, FormOptions opts) : host(h), options(std::move(opts)), messages(h) {
-  NkImageList1 = std::make_unique<TNkImageList>(messages);
-  ShareList = std::make_unique<TNkImageList>(messages);
-  NkSprite1 = std::make_unique<TNkSprite>(messages);
+TForm1::TForm1(Host& h, FormOptions opts)
+    : host(h),
+      options(std::move(opts)),
+      messages(h),
+      NkImageList1(std::make_unique<TNkImageList>(messages)),
+      ShareList(std::make_unique<TNkImageList>(messages)),
+      NkSprite1(std::make_unique<TNkSprite>(messages)),
+      world{*NkSprite1, NkImageList1->ImageList(), 1},
+      levelBuilder(world, Play, random) {
   NkFader1 = std::make_unique<TNkFader>();
   NkScreen1 = std::make_unique<TNkScreen>(host);
   NkScreen1->CenterX = 400;
@@ -88,6 +93,12 @@ void TForm1::readConfig() {
 
 void TForm1::FormShow() {
   NkTimer1->SetEnabled(true);
+  if (options.startLevel) {
+    // Straight into a new game, as if Start had been chosen in the main menu.
+    enterMainMenu();
+    GameState.Level = *options.startLevel;
+    startGame();
+  }
   // Here the sound effects are loaded at volume 20 and "menumusic" starts unless MusicOn is off.
 }
 
@@ -126,22 +137,5 @@ void TForm1::FormDestroy() {
 }
 
 void TForm1::SaveConfig() { SaveConfigFile(kConfigFile, GameState); }
-
-void TForm1::NkTimer1Timer(TNkTimer&) { drawFrame(); }
-
-void TForm1::GameTimerTimer(TNkTimer&) { drawFrame(); }
-
-void TForm1::AnimTimerTimer(TNkTimer&) { drawFrame(); }
-
-void TForm1::Timer1Timer() {}
-
-void TForm1::drawFrame() {
-  NkScreen1->Clear(0, 0, 0, 0);
-  NkScreen1->BeginScene();
-  NkImageList1->BeginDrawHook();
-  NkSprite1->Draw();
-  NkImageList1->EndDrawHook();
-  NkScreen1->EndScene();
-}
 
 }  // namespace nk

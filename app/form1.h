@@ -3,8 +3,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "game/game_state.h"
+#include "game/key_cursor.h"
+#include "game/level_builder.h"
+#include "game/play_state.h"
 #include "app/nk_timer.h"
 #include "app/host_messages.h"
 #include "app/window_timer.h"
@@ -46,6 +50,10 @@ class TForm1 final : public WindowEvents {
   // Writes Config.cfg; throws std::runtime_error when it cannot.
   void SaveConfig();
 
+  // The screen flow: every screen, dialog and phase of play is a numbered state.
+  void EnterState(int state);
+  void LeaveState(int state);
+
   void NkTimer1Timer(TNkTimer& sender);
   void GameTimerTimer(TNkTimer& sender);
   void AnimTimerTimer(TNkTimer& sender);
@@ -77,9 +85,42 @@ class TForm1 final : public WindowEvents {
   std::unique_ptr<TNkTimer> NkTimer1, GameTimer, AnimTimer;
   std::unique_ptr<TTimer> Timer1;
 
+  int32_t MenuButtonCount = 0;
+  int32_t HelpPage = 1;
+  TKeyCurs* KeyCursor = nullptr;  // owned by NkSprite1
+  // The level being played, and what builds it.
+  TPlayState Play;
+  World world;
+  LevelBuilder levelBuilder;
+
  private:
   void readConfig();
-  void drawFrame();
+
+  // States and their ticks, by screen (states.cpp, menu_tick.cpp, play_tick.cpp).
+  void enterMainMenu();
+  void startGame();
+  void enterLevelIntro();
+  void StartLevel();
+  void enterQuickHelp();
+  void leaveLevelIntro();
+  void tickTitle();
+  void tickMainMenu();
+  void tickLevelIntro();
+  void tickPlay();
+  void tickQuickHelp();
+  // Frame brackets shared by the screens: clear and begin, and end and present.
+  void beginFrame();
+  void endFrame();
+  void drawBackground(const char* image, int pattern);
+  void newKeyCursor();
+  void clearKeyReleased() { GameState.KeyReleased.fill(false); }
+  // Whether the key was released since it was last acted on; acting on it clears it.
+  bool takeReleased(int key) { return std::exchange(GameState.KeyReleased[static_cast<size_t>(key)], false); }
+  // Marks every sprite of that name dead and frees the dead.
+  void killByName(const std::string& name);
+  void freeFirstSprite(int times);
+  int32_t introStarted = 0;
+  bool helpWaiting = false, helpClosing = false;
 };
 
 }  // namespace nk

@@ -8,10 +8,9 @@
 #include "app/config_file.h"
 #include "app/form1.h"
 #include "app/text_codec.h"
-#include "engine/oil_writer.h"
 #include "platform/clock.h"
 #include "support/test_host.h"
-#include "temp_dir.h"
+#include "game_folder.h"
 
 namespace nk {
 namespace {
@@ -28,26 +27,15 @@ FormOptions optionsWith(std::optional<bool> fullScreen = std::nullopt) {
 // Runs each test in a fresh working folder, as the game runs in its own.
 class Form1Config : public ::testing::Test {
  protected:
-  Form1Config() : previous_(std::filesystem::current_path()) {
-    std::filesystem::current_path(dir.path());
-    // A game folder holds its picture library; an empty one keeps start-up quiet.
-    RecordingHost quiet;
-    HostMessages messages(quiet);
-    dir.write("Data/data.oil", writeImageLibrary(TImageListCollection(messages)));
-  }
-  ~Form1Config() override { std::filesystem::current_path(previous_); }
-
   void writeConfig(const std::vector<std::string>& texts) {
     std::string out;
     for (const auto& t : texts) out += encodeConfigLine(t) + "\r\n";
     dir.write("Config.cfg", out);
   }
 
-  test::TempDir dir;
+  test::GameFolder folder;
+  test::TempDir& dir = folder.dir;
   RecordingHost host;
-
- private:
-  std::filesystem::path previous_;
 };
 
 TEST_F(Form1Config, DisplayModeFromConfigAndCommandLine) {

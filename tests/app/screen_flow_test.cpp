@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "game/level_file.h"
+#include "game/player.h"
+#include "game_folder.h"
+#include "platform/keys.h"
+
+namespace nk {
+namespace {
+
+// The game window on a virtual clock, run a frame at a time.
+struct Game {
+  explicit Game(std::optional<int32_t> level = std::nullopt) {
+    FormOptions options;
+    options.seed = 3;
+    options.startLevel = level;
+    form = std::make_unique<TForm1>(host, options);
+    form->FormCreate();
+    form->FormShow();
+  }
+  void frames(int n) {
+    for (int i = 0; i < n; ++i) {
+      host.clock().advance(VirtualClock::kFrequency / 120);
+      host.application().idle();
+    }
+  }
+  void tap(int key) {
+    form->keyDown(key);
+    form->keyUp(key);
+  }
+  int state() const { return form->GameState.ScreenState; }
+
+  test::GameFolder folder;
+  test::TestHost host;
+  std::unique_ptr<TForm1> form;
+};
+
+TEST(ScreenFlow, AnyKeyOnTheTitleOpensTheMainMenuButAClickDoesNot) {
+  Game g;
+  g.frames(5);
+  g.form->mouseDown(MouseButton::Left, 400, 300);
+  g.frames(5);
+  EXPECT_EQ(g.state(), 2);
+  g.tap('Q');
+  g.frames(1);
+  EXPECT_EQ(g.state(), 3);
+  EXPECT_EQ(g.form->GameState.Lives, 3);
+  EXPECT_EQ(g.form->GameState.Level, 1);
+  EXPECT_TRUE(g.form->GameState.FirstGame);
+  EXPECT_NE(g.form->KeyCursor, nullptr);
+  EXPECT_TRUE(g.form->NkTimer1->Enabled());
+}
+
+TEST(ScreenFlow, MainMenuFocusWrapsBothWays) {
+  Game g;
+  g.tap(vk::Space);
+  g.frames(2);
+  const struct {
+    int key, index;
+  } steps[] = {{vk::Up, 5}, {vk::Down, 0}, {vk::Down, 1}, {vk::Up, 0}};
+  for (const auto& s : steps) {
+    g.tap(s.key);
+    g.frames(1);
+    EXPECT_EQ(g.form->GameState.MenuIndex, s.index);
+  }
+  EXPECT_EQ(g.form->KeyCursor->Y, 80);
+}
+
+// A game started on a level whose house is one lit room; the file is read when the intro ends.
+struct LevelGame : Game {
+  explicit LevelGame(int level) : Game(level) {
+    const LevelConstants& k = *findLevelConstants(level);
+    LevelFile file = makeEmptyLevel(k.columnCount, k.lastRow);
+    file.cell(k.startColumn, k.startRow).lit = 1;
+    std::filesystem::create_directories("Data");
+    writeLevelFile("Data/level" + std::to_string(level) + ".vmap", file);
+  }
+};
+
+TEST(ScreenFlow, StartLevelGoesThroughTheIntroIntoPlayWithHelpOnlyOnLevelOne) {
+  for (int level : {1, 4}) {
+    LevelGame g(level);
+    EXPECT_EQ(g.state(), 11);
+    EXPECT_TRUE(g.form->GameTimer->Enabled());
+    EXPECT_FALSE(g.form->NkTimer1->Enabled());
+    g.frames(600);
+    EXPECT_EQ(g.state(), 11);  // the intro waits for Enter
+    g.tap(vk::Return);
+    g.frames(820);
+    EXPECT_EQ(g.state(), 11);
+    g.frames(2);
+    ASSERT_NE(g.form->Play.player, nullptr);
+    EXPECT_EQ(g.state(), level == 1 ? 18 : 12);
+    EXPECT_EQ(g.form->Timer1->Enabled(), level != 1);
+    if (level == 1) {
+      g.frames(130);
+      g.tap(vk::Space);
+      g.frames(125);
+      EXPECT_EQ(g.state(), 12);
+      EXPECT_TRUE(g.form->Timer1->Enabled());
+    }
+  }
+}
+
+TEST(ScreenFlow, WalkingScrollsAPixelATickUpToTheRoomsEnd) {
+  LevelGame g(4);
+  g.tap(vk::Return);
+  g.frames(830);
+  ASSERT_EQ(g.state(), 12);
+  const int originX = g.form->Play.grid.originX;
+  g.form->keyDown(vk::Right);
+  g.frames(100);
+  EXPECT_EQ(g.form->Play.player->RoomPosition, 100);
+  EXPECT_EQ(g.form->Play.grid.originX, originX - 100);
+  g.frames(100);
+  g.form->keyUp(vk::Right);
+  g.frames(1);
+  EXPECT_EQ(g.form->Play.player->RoomPosition, 151);
+  EXPECT_EQ(g.form->Play.player->PatternIndex, 0);
+}
+
+TEST(ScreenFlow, TheLevelClockCountsDownOncePerSecond) {
+  LevelGame g(2);
+  g.tap(vk::Return);
+  g.frames(830);
+  ASSERT_EQ(g.state(), 12);
+  EXPECT_EQ(g.form->Play.timeMinutes * 60 + g.form->Play.timeSeconds, 5 * 60 + 30);
+  g.frames(120 * 31);
+  EXPECT_EQ(g.form->Play.timeMinutes * 60 + g.form->Play.timeSeconds, 4 * 60 + 59);
+}
+
+TEST(ScreenFlow, AMissingLevelFileIsNamedAndLeadsBackToTheMenu) {
+  Game g(2);
+  g.tap(vk::Return);
+  g.frames(830);
+  EXPECT_EQ(g.state(), 3);
+  ASSERT_FALSE(g.host.journal().messages.empty());
+  EXPECT_NE(g.host.journal().messages.back().find("level2.vmap"), std::string::npos);
+  EXPECT_TRUE(g.form->NkTimer1->Enabled());
+  EXPECT_FALSE(g.form->GameTimer->Enabled());
+}
+
+}  // namespace
+}  // namespace nk
