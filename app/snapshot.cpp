@@ -21,6 +21,11 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
     return out;
   };
   const Journal& journal = form.host.journal();
+  json music = json::object();
+  for (size_t i = 0; i < form.Sound3D->ModList.Count(); ++i) {
+    const TModListItem& tune = form.Sound3D->ModList.Items(i);
+    music[tune.Name] = tune.Playing() ? "playing" : "stopped";
+  }
   return json{
       {"frame", frame},
       {"framesPresented", form.host.device().presentedFrames()},
@@ -44,6 +49,8 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
         {"game", form.GameTimer->Enabled()},
         {"anim", form.AnimTimer->Enabled()},
         {"clock", form.Timer1->Enabled()}}},
+      {"sounds", form.Sounds.Played()},
+      {"music", music},
       {"messages", texts(journal.messages)},
       {"opened", texts(journal.opened)},
   };
