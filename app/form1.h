@@ -7,7 +7,9 @@
 #include "app/game_state.h"
 #include "app/nk_timer.h"
 #include "app/host_messages.h"
+#include "app/sound_setup.h"
 #include "app/window_timer.h"
+#include "audio/sound_board.h"
 #include "engine/nk_fader.h"
 #include "engine/nk_image_list.h"
 #include "engine/nk_screen.h"
@@ -76,9 +78,15 @@ class TForm1 final : public WindowEvents {
   std::unique_ptr<TNkScreen> NkScreen1;
   std::unique_ptr<TNkTimer> NkTimer1, GameTimer, AnimTimer;
   std::unique_ptr<TTimer> Timer1;
+  std::unique_ptr<TNkMusic> NkMusic1;  // the sound effects
+  std::unique_ptr<TNkSound3D> Sound3D;  // the tracker tunes
+  // What the game calls to sound: effects while SoundOn, tunes while MusicOn.
+  SoundBoard Sounds{GameState.SoundOn, GameState.MusicOn};
 
  private:
   void readConfig();
+  void startAudio();
+  void stopTuneForGood(const std::string& name);
   void drawFrame();
 };
 
