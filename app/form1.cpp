@@ -48,6 +48,9 @@ TForm1::TForm1(Host& h, FormOptions opts)
   AnimTimer = makeFrameTimer(app, [this](TNkTimer& t) { AnimTimerTimer(t); });
   Timer1 = std::make_unique<TTimer>(app, 1000);
   Timer1->OnTimer = [this] { Timer1Timer(); };
+  NkMusic1 = MakeGameEffects(host.audio());
+  Sound3D = MakeGameTunes(host.audio());
+  Sounds.Connect(NkMusic1.get(), Sound3D.get());
 }
 
 TForm1::~TForm1() = default;
@@ -93,13 +96,27 @@ void TForm1::readConfig() {
 
 void TForm1::FormShow() {
   NkTimer1->SetEnabled(true);
+  // The window shows even when the sound cannot start; the player is told why.
+  try {
+    startAudio();
+  } catch (const std::exception& e) {
+    host.application().reportException(e);
+  }
   if (options.startLevel) {
     // Straight into a new game, as if Start had been chosen in the main menu.
     enterMainMenu();
     GameState.Level = *options.startLevel;
     startGame();
   }
-  // Here the sound effects are loaded at volume 20 and "menumusic" starts unless MusicOn is off.
+}
+
+void TForm1::startAudio() {
+  NkMusic1->Initialize();
+  for (size_t i = 0; i < NkMusic1->Songs.Count(); ++i) NkMusic1->Songs.Items(i).SetVolume(20);
+  // The menu tune is loaded either way, so switching music on later starts it at once.
+  TModListItem* menu = Sound3D->ModList.Find("menumusic");
+  menu->Play();
+  if (!GameState.MusicOn) menu->Stop();
 }
 
 void TForm1::FormActivate() {}
@@ -130,10 +147,18 @@ void TForm1::FormClose() {
 }
 
 void TForm1::FormDestroy() {
-  // Here "gamemusic" and "menumusic" are stopped and freed and Sound3D is told it is going.
+  stopTuneForGood("gamemusic");
+  stopTuneForGood("menumusic");
   if (fileExists("play.url")) host.shellOpen("play.url", "");
-  // Here the sound effects are freed.
+  Sounds.Connect(nullptr, Sound3D.get());
+  NkMusic1.reset();
   if (fileExists("fscommand\\wgame.exe")) host.shellOpen("fscommand\\wgame.exe", "target=\"_blank\"");
+}
+
+void TForm1::stopTuneForGood(const std::string& name) {
+  TModListItem* tune = Sound3D->ModList.Find(name);
+  tune->Stop();
+  tune->Unload();
 }
 
 void TForm1::SaveConfig() { SaveConfigFile(kConfigFile, GameState); }

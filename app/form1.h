@@ -11,7 +11,9 @@
 #include "game/play_state.h"
 #include "app/nk_timer.h"
 #include "app/host_messages.h"
+#include "app/sound_setup.h"
 #include "app/window_timer.h"
+#include "audio/sound_board.h"
 #include "engine/nk_fader.h"
 #include "engine/nk_image_list.h"
 #include "engine/nk_screen.h"
@@ -84,6 +86,10 @@ class TForm1 final : public WindowEvents {
   std::unique_ptr<TNkScreen> NkScreen1;
   std::unique_ptr<TNkTimer> NkTimer1, GameTimer, AnimTimer;
   std::unique_ptr<TTimer> Timer1;
+  std::unique_ptr<TNkMusic> NkMusic1;  // the sound effects
+  std::unique_ptr<TNkSound3D> Sound3D;  // the tracker tunes
+  // What the game calls to sound: effects while SoundOn, tunes while MusicOn.
+  SoundBoard Sounds{GameState.SoundOn, GameState.MusicOn};
 
   int32_t MenuButtonCount = 0;
   int32_t HelpPage = 1;
@@ -121,6 +127,8 @@ class TForm1 final : public WindowEvents {
   void freeFirstSprite(int times);
   int32_t introStarted = 0;
   bool helpWaiting = false, helpClosing = false;
+  void startAudio();
+  void stopTuneForGood(const std::string& name);
 };
 
 }  // namespace nk

@@ -25,8 +25,14 @@ void TForm1::tickTitle() {
 }
 
 void TForm1::tickMainMenu() {
-  if (takeReleased(vk::Down)) ++GameState.MenuIndex;
-  if (takeReleased(vk::Up)) --GameState.MenuIndex;
+  if (takeReleased(vk::Down)) {
+    ++GameState.MenuIndex;
+    Sounds.PlayEffect("menumove");
+  }
+  if (takeReleased(vk::Up)) {
+    --GameState.MenuIndex;
+    Sounds.PlayEffect("menumove");
+  }
   if (GameState.MenuIndex > MenuButtonCount - 1) GameState.MenuIndex = 0;
   if (GameState.MenuIndex < 0) GameState.MenuIndex = MenuButtonCount - 1;
   if (GameState.ScreenState != 3) return;

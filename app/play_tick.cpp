@@ -12,6 +12,7 @@
 namespace nk {
 
 void TForm1::GameTimerTimer(TNkTimer&) {
+  if (GameState.MusicOn) NkMusic1->ServiceLoops();
   switch (GameState.ScreenState) {
     case 11: tickLevelIntro(); break;
     case 12: tickPlay(); break;
@@ -126,6 +127,7 @@ void TForm1::Timer1Timer() {
   int32_t& minutes = Play.timeMinutes;
   int32_t& seconds = Play.timeSeconds;
   if (minutes != 0 || seconds != 0) --seconds;
+  if (minutes == 0 && seconds >= 1 && seconds <= 10) Sounds.PlayEffect("tic");
   if (seconds == -1) {
     seconds = 59;
     --minutes;

@@ -37,6 +37,11 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
                        {"dead", s.IsDead}});
   }
   const Journal& journal = form.host.journal();
+  json music = json::object();
+  for (size_t i = 0; i < form.Sound3D->ModList.Count(); ++i) {
+    const TModListItem& tune = form.Sound3D->ModList.Items(i);
+    music[tune.Name] = tune.Playing() ? "playing" : "stopped";
+  }
   return json{
       {"frame", frame},
       {"framesPresented", form.host.device().presentedFrames()},
@@ -61,6 +66,8 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
         {"anim", form.AnimTimer->Enabled()},
         {"clock", form.Timer1->Enabled()}}},
       {"sprites", sprites},
+      {"sounds", form.Sounds.Played()},
+      {"music", music},
       {"messages", texts(journal.messages)},
       {"opened", texts(journal.opened)},
   };

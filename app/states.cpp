@@ -74,6 +74,11 @@ void TForm1::enterMainMenu() {
 
 void TForm1::startGame() {
   LeaveState(3);
+  Sounds.PlayEffect("check");
+  if (GameState.MusicOn) {
+    Sounds.StopTune("menumusic");
+    Sounds.StartTune("gamemusic");
+  }
   NkTimer1->SetEnabled(false);
   GameTimer->SetEnabled(true);
   EnterState(11);

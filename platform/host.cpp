@@ -12,4 +12,9 @@ void Host::shellOpen(const std::string& file, const std::string& parameters) {
   launch(file, parameters);
 }
 
+AudioOutput& Host::audio() {
+  if (!silentAudio_) silentAudio_ = makeSilentAudio(application().clock());
+  return *silentAudio_;
+}
+
 }  // namespace nk

@@ -1,8 +1,10 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/application.h"
+#include "platform/audio_output.h"
 #include "platform/render_device.h"
 
 namespace nk {
@@ -42,6 +44,8 @@ class Host {
 
   virtual Application& application() = 0;
   virtual RenderDevice& device() = 0;
+  // The sound card; by default none (headless runs and tests): waves are measured, never heard.
+  virtual AudioOutput& audio();
   virtual void setCursorVisible(bool visible) = 0;
   // Desktop full screen with the picture scaled to fit, or the normal window.
   virtual void setFullScreen(bool on) = 0;
@@ -62,6 +66,7 @@ class Host {
 
  private:
   Journal journal_;
+  std::unique_ptr<AudioOutput> silentAudio_;
 };
 
 }  // namespace nk

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include "platform/cp1251.h"
@@ -18,10 +19,12 @@ struct WindowHost::Impl {
   SystemClock clock;
   Application app{clock};
   std::unique_ptr<RenderDevice> device;
+  std::unique_ptr<AudioOutput> audio;
   bool closeRequested = false;
   bool quit = false;
 
   ~Impl() {
+    audio.reset();
     device.reset();
     if (window != nullptr) SDL_DestroyWindow(window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -57,6 +60,13 @@ std::unique_ptr<WindowHost> WindowHost::create(const std::string& title, int wid
     error = std::string("cannot draw into the window (") + SDL_GetError() + ")";
     return nullptr;
   }
+  std::string audioError;
+  impl->audio = openDeviceAudio(audioError);
+  if (!impl->audio) {
+    // The game plays on without sound rather than not at all.
+    std::fprintf(stderr, "nokturo: %s; playing without sound.\n", audioError.c_str());
+    impl->audio = makeSilentAudio(impl->clock);
+  }
   return std::unique_ptr<WindowHost>(new WindowHost(std::move(impl)));
 }
 
@@ -65,6 +75,7 @@ WindowHost::~WindowHost() = default;
 
 Application& WindowHost::application() { return impl_->app; }
 RenderDevice& WindowHost::device() { return *impl_->device; }
+AudioOutput& WindowHost::audio() { return *impl_->audio; }
 
 void WindowHost::setCursorVisible(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
 

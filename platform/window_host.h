@@ -15,6 +15,7 @@ class WindowHost final : public Host {
 
   Application& application() override;
   RenderDevice& device() override;
+  AudioOutput& audio() override;
   void setCursorVisible(bool visible) override;
   void setFullScreen(bool on) override;
   void requestClose() override;

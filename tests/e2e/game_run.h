@@ -36,6 +36,16 @@ inline std::filesystem::path freshDir(const std::string& name) {
   return dir;
 }
 
+// A fresh folder laid out like the built game's: its Data and Sounds are the game's own.
+inline std::filesystem::path gameDir(const std::string& name) {
+  auto dir = freshDir(name);
+  for (const char* sub : {"Data", "Sounds"}) {
+    const auto built = std::filesystem::path(NK_GAME_DIR) / sub;
+    if (std::filesystem::exists(built)) std::filesystem::create_directory_symlink(built, dir / sub);
+  }
+  return dir;
+}
+
 // Runs nokturo with args; env is a prefix such as "env -u DISPLAY".
 inline GameRun runGame(const std::vector<std::string>& args, const std::filesystem::path& dir,
                        const std::string& env = "") {
