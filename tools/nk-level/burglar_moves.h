@@ -1,8 +1,6 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <optional>
-#include <vector>
 
 #include "game/level_constants.h"
 #include "game/level_file.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <queue>
