@@ -93,7 +93,9 @@ LevelFile makeEmptyLevel(int32_t columnCount, int32_t lastRow) {
 LevelFile parseLevelFile(std::string_view bytes) {
   if (bytes.size() < kLevelBlockSize)
     throw LevelFileError("the file is " + std::to_string(bytes.size()) + " bytes, shorter than its header block");
-  LevelFile level = makeEmptyLevel(int32At(bytes, 0) + 1, int32At(bytes, 4));
+  const int32_t lastColumnIndex = int32At(bytes, 0);
+  checkHeader(lastColumnIndex, int32At(bytes, 4));
+  LevelFile level = makeEmptyLevel(lastColumnIndex + 1, int32At(bytes, 4));
   const size_t needed = (level.cells.size() + 1) * kLevelBlockSize;
   if (bytes.size() < needed)
     throw LevelFileError("the file is " + std::to_string(bytes.size()) + " bytes; its " +
