@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "engine/image_list_item.h"
 #include "engine/sprite.h"
+#include "game/player.h"
 #include "platform/cp1251.h"
 
 namespace nk {
@@ -36,6 +37,29 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
                        {"alpha", s.Alpha},
                        {"dead", s.IsDead}});
   }
+  const TPlayState& play = form.Play;
+  json player = nullptr;
+  if (const TPlayer* p = play.player) {
+    player = {{"column", p->Column},
+              {"row", p->Row},
+              {"roomPosition", p->RoomPosition},
+              {"money", p->Money},
+              {"keys", json::array({p->CarriedKeys[0], p->CarriedKeys[1], p->CarriedKeys[2], p->CarriedKeys[3]})},
+              {"x", p->X},
+              {"y", p->Y},
+              {"image", p->Image != nullptr ? cp1251ToUtf8(p->Image->Name) : ""},
+              {"frame", p->PatternIndex},
+              {"alpha", p->Alpha},
+              {"mirrored", p->FlipH}};
+  }
+  static constexpr const char* kActionNames[kActionCount] = {
+      "WalkThroughDoor", "WalkBack",  "OpenDoor", "OpenBackDoor", "RideLift",  "LiftArrive",
+      "ClimbUp",         "ClimbDown", "TakeKey",  "TakeMoney",    "TakeTime",  "TakeLife",
+      "CrackSafe",       "MissingKey", "OpenDoorWithKey", "OpenBackDoorWithKey"};
+  json actions = json::array();
+  for (size_t a = 0; a < kActionCount; ++a) {
+    if (play.actions[a] != 0) actions.push_back(kActionNames[a]);
+  }
   const Journal& journal = form.host.journal();
   json music = json::object();
   for (size_t i = 0; i < form.Sound3D->ModList.Count(); ++i) {
@@ -65,6 +89,12 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
         {"game", form.GameTimer->Enabled()},
         {"anim", form.AnimTimer->Enabled()},
         {"clock", form.Timer1->Enabled()}}},
+      {"time", {{"minutes", play.timeMinutes}, {"seconds", play.timeSeconds}}},
+      {"SafeTaken", play.SafeTaken},
+      {"actions", actions},
+      {"stateCounter", play.stateCounter},
+      {"player", player},
+      {"origin", {{"x", play.grid.originX}, {"y", play.grid.originY}}},
       {"sprites", sprites},
       {"sounds", form.Sounds.Played()},
       {"music", music},
