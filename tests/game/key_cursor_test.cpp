@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "game/key_cursor.h"
+#include "world_fixture.h"
+
+namespace nk {
+namespace {
+
+TEST(KeyCursor, PlacesItselfBesideTheFocusedEntry) {
+  test::WorldFixture f;
+  f.add("cursor", 60, 40, 1);
+  TGameState state;
+  TKeyCurs cursor(f.world, state);
+  int highlighted = -1;
+  cursor.OnHighlight = [&](int selected) { highlighted = selected; };
+  const struct {
+    int screen, entry;
+    bool mirrored;
+    float scale;
+    float x, y;
+    int highlight;
+  } cases[] = {
+      {9, 0, true, 0.4f, 422, 505, 0},   {15, 1, false, 0.4f, 335, 395, 1}, {3, 4, false, 0.4f, 60, 360, -1},
+      {5, 2, true, 0.7f, 325, 410, -1},  {6, 3, false, 1.0f, 420, 209, -1}, {6, 5, false, 0.6f, 330, 392, -1},
+      {6, 7, false, 1.0f, 330, 392, -1},  // an entry the options do not have: scale 1, place kept
+      {7, 1, false, 0.4f, 275, 530, -1}, {3, -1, false, 0.4f, 275, 530, -1},  // -1 in the menu: stays
+  };
+  for (const auto& c : cases) {
+    highlighted = -1;
+    state.ScreenState = static_cast<uint8_t>(c.screen);
+    state.MenuIndex = c.entry;
+    cursor.Move(1);
+    EXPECT_EQ(cursor.FlipH, c.mirrored) << c.screen << "/" << c.entry;
+    EXPECT_FLOAT_EQ(cursor.ScaleX, c.scale) << c.screen << "/" << c.entry;
+    EXPECT_EQ(cursor.X, c.x) << c.screen << "/" << c.entry;
+    EXPECT_EQ(cursor.Y, c.y) << c.screen << "/" << c.entry;
+    EXPECT_EQ(highlighted, c.highlight) << c.screen << "/" << c.entry;
+  }
+}
+
+}  // namespace
+}  // namespace nk
