@@ -1,6 +1,7 @@
 #include "platform/software_device.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace nk {
@@ -100,6 +101,7 @@ void SoftwareDevice::destroyTexture(TextureId id) {
 }
 
 void SoftwareDevice::drawFan(const QuadVertices& q) {
+  if (drawUprightQuad(q)) return;
   drawTriangle(q[0], q[1], q[2]);
   drawTriangle(q[0], q[2], q[3]);
 }
@@ -157,6 +159,64 @@ size_t wrapTexel(double t, int size) {
 }
 
 }  // namespace
+
+// Same coverage and texels as the two triangles, worked out once per row and column instead of
+// per pixel.
+bool SoftwareDevice::drawUprightQuad(const QuadVertices& q) {
+  const bool upright = q[0].y == q[1].y && q[2].y == q[3].y && q[0].x == q[3].x && q[1].x == q[2].x;
+  const bool plainMapping = q[0].u == q[3].u && q[1].u == q[2].u && q[0].v == q[1].v && q[2].v == q[3].v;
+  const bool oneColour = q[0].color == q[1].color && q[0].color == q[2].color && q[0].color == q[3].color;
+  if (!upright || !plainMapping || !oneColour) return false;
+  const double left = std::min(q[0].x, q[1].x), right = std::max(q[0].x, q[1].x);
+  const double top = std::min(q[0].y, q[3].y), bottom = std::max(q[0].y, q[3].y);
+  if (!(left < right && top < bottom) || !std::isfinite(right - left) || !std::isfinite(bottom - top)) return true;
+  // Left and top edges take the pixels on them, right and bottom edges do not.
+  const int x0 = std::max(0, static_cast<int>(std::ceil(std::max(left, -1.0e6))));
+  const int x1 = std::min(width_ - 1, static_cast<int>(std::ceil(std::min(right, 1.0e6))) - 1);
+  const int y0 = std::max(0, static_cast<int>(std::ceil(std::max(top, -1.0e6))));
+  const int y1 = std::min(height_ - 1, static_cast<int>(std::ceil(std::min(bottom, 1.0e6))) - 1);
+  if (x0 > x1 || y0 > y1) return true;
+  const bool textured = bound_ != nullptr && bound_->width > 0 && bound_->height > 0;
+  std::vector<size_t>& columns = columns_;
+  columns.assign(static_cast<size_t>(x1 - x0 + 1), 0);
+  if (textured) {
+    const double du = (static_cast<double>(q[1].u) - q[0].u) / (static_cast<double>(q[1].x) - q[0].x);
+    for (int x = x0; x <= x1; ++x) {
+      columns[static_cast<size_t>(x - x0)] = wrapTexel(q[0].u + du * (x - q[0].x), bound_->width);
+    }
+  }
+  const double dv = (static_cast<double>(q[3].v) - q[0].v) / (static_cast<double>(q[3].y) - q[0].y);
+  // With one colour the texture x colour products are a table, and plain alpha blending, the
+  // common case, needs no other factor.
+  const bool plainAlpha = src_ == BlendFactor::SrcAlpha && dst_ == BlendFactor::InvSrcAlpha;
+  std::array<std::array<uint8_t, 256>, 4> times{};
+  for (int k = 0; k < 4; ++k) {
+    for (uint32_t t = 0; t < 256; ++t) times[k][t] = static_cast<uint8_t>((t * channel(q[0].color, 8 * k) + 127) / 255);
+  }
+  for (int y = y0; y <= y1; ++y) {
+    uint32_t* row = back_.data() + static_cast<size_t>(y) * width_;
+    const uint32_t* texels =
+        textured ? bound_->pixels.data() + wrapTexel(q[0].v + dv * (y - q[0].y), bound_->height) * bound_->width
+                 : nullptr;
+    for (int x = x0; x <= x1; ++x) {
+      const uint32_t texel = texels != nullptr ? texels[columns[static_cast<size_t>(x - x0)]] : 0xFFFFFFFF;
+      if (!plainAlpha) {
+        row[x] = shade(texel, q[0].color, row[x]);
+        continue;
+      }
+      const uint32_t a = times[3][texel >> 24];
+      if (a == 0) continue;
+      const uint32_t dest = row[x];
+      uint32_t out = 0xFF000000;
+      for (int k = 0; k < 3; ++k) {
+        const uint32_t s = times[static_cast<size_t>(k)][channel(texel, 8 * k)];
+        out |= ((s * a + channel(dest, 8 * k) * (255 - a) + 127) / 255) << (8 * k);
+      }
+      row[x] = out;
+    }
+  }
+  return true;
+}
 
 void SoftwareDevice::drawTriangle(const DeviceVertex& a, const DeviceVertex& b0, const DeviceVertex& c0) {
   const Edge probe = makeEdge(a, b0);

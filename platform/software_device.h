@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <unordered_map>
 #include <vector>
 
@@ -39,6 +40,8 @@ class SoftwareDevice : public RenderDevice {
     std::vector<uint32_t> pixels;
   };
   void drawTriangle(const DeviceVertex& a, const DeviceVertex& b, const DeviceVertex& c);
+  // The usual quad: an upright rectangle in one colour whose texture runs along its sides.
+  bool drawUprightQuad(const QuadVertices& q);
   uint32_t shade(uint32_t texel, uint32_t diffuse, uint32_t dest) const;
 
   int width_, height_;
@@ -46,6 +49,7 @@ class SoftwareDevice : public RenderDevice {
   std::unordered_map<TextureId, Texture> textures_;
   TextureId nextTexture_ = 1;
   uint64_t presentedFrames_ = 0;
+  std::vector<size_t> columns_;  // texel column of each pixel column of an upright quad
   const Texture* bound_ = nullptr;
   BlendFactor src_ = BlendFactor::SrcAlpha, dst_ = BlendFactor::InvSrcAlpha;
 };
