@@ -1,0 +1,122 @@
+#include "tools/artgen/paint.h"
+
+#include <cmath>
+
+namespace nk::art {
+
+Rgb mix(Rgb a, Rgb b, double t) {
+  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+
+void setColor(cairo_t* cr, Rgb c, double alpha) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
+
+void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
+  r = std::min(r, std::min(w, h) / 2);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
+  cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
+  cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
+  cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
+  cairo_close_path(cr);
+}
+
+void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+}
+
+void polygon(cairo_t* cr, std::initializer_list<Point> points) {
+  bool first = true;
+  for (const Point& p : points) {
+    if (first) {
+      cairo_move_to(cr, p.x, p.y);
+    } else {
+      cairo_line_to(cr, p.x, p.y);
+    }
+    first = false;
+  }
+  cairo_close_path(cr);
+}
+
+static void stroke(cairo_t* cr, double width) {
+  if (width <= 0) {
+    cairo_new_path(cr);
+    return;
+  }
+  setColor(cr, kInk);
+  cairo_set_line_width(cr, width);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
+}
+
+void gradientFill(cairo_t* cr, Point from, Rgb c0, Point to, Rgb c1, double alpha) {
+  cairo_pattern_t* p = cairo_pattern_create_linear(from.x, from.y, to.x, to.y);
+  cairo_pattern_add_color_stop_rgba(p, 0, c0.r, c0.g, c0.b, alpha);
+  cairo_pattern_add_color_stop_rgba(p, 1, c1.r, c1.g, c1.b, alpha);
+  cairo_set_source(cr, p);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(p);
+}
+
+void shaded(cairo_t* cr, Rgb base, Point from, Point to, double width, double contrast) {
+  gradientFill(cr, from, lighter(base, contrast), to, darker(base, contrast));
+  stroke(cr, width);
+}
+
+void flat(cairo_t* cr, Rgb c, double width, double alpha) {
+  setColor(cr, c, alpha);
+  cairo_fill_preserve(cr);
+  stroke(cr, width);
+}
+
+void glow(cairo_t* cr, double cx, double cy, double radius, Rgb c, double alpha) {
+  cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
+  cairo_pattern_add_color_stop_rgba(p, 0, c.r, c.g, c.b, alpha);
+  cairo_pattern_add_color_stop_rgba(p, 0.45, c.r, c.g, c.b, alpha * 0.45);
+  cairo_pattern_add_color_stop_rgba(p, 1, c.r, c.g, c.b, 0);
+  cairo_set_source(cr, p);
+  cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+}
+
+void limb(cairo_t* cr, std::initializer_list<Point> points, double width, Rgb c, double outline) {
+  auto path = [&] {
+    bool first = true;
+    for (const Point& p : points) {
+      if (first) {
+        cairo_move_to(cr, p.x, p.y);
+      } else {
+        cairo_line_to(cr, p.x, p.y);
+      }
+      first = false;
+    }
+  };
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  if (outline > 0) {
+    path();
+    setColor(cr, kInk);
+    cairo_set_line_width(cr, width + 2 * outline);
+    cairo_stroke(cr);
+  }
+  path();
+  setColor(cr, c);
+  cairo_set_line_width(cr, width);
+  cairo_stroke(cr);
+}
+
+double Rng::next() {
+  // splitmix64
+  uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  z ^= z >> 31;
+  return static_cast<double>(z >> 11) / 9007199254740992.0;
+}
+
+}  // namespace nk::art
