@@ -2,6 +2,7 @@
 // rising after a shot, and the thought bubble of a missing key.
 #include <cmath>
 
+#include "tools/artgen/characters.h"
 #include "tools/artgen/families.h"
 #include "tools/artgen/figure.h"
 #include "tools/artgen/pickups.h"
@@ -326,6 +327,10 @@ void thoughtBubble(cairo_t* cr) {
 }
 
 }  // namespace
+
+void drawBurglarWalking(cairo_t* cr, int frame) { drawBurglar(cr, walk(frame)); }
+void drawBurglarCheering(cairo_t* cr) { drawBurglar(cr, safeWork(10)); }
+void drawBurglarFrightened(cairo_t* cr) { drawBurglar(cr, frightened()); }
 
 void addBurglar(Catalog& c, const Houses&) {
   c.add("vor_idet", kW, kH, 8, [](cairo_t* cr, int f) { drawBurglar(cr, walk(f)); });

@@ -42,7 +42,7 @@ void drawFace(cairo_t* cr, Point c, double r, const Pose& pose, Rgb skin) {
   const double eyeY = c.y - r * 0.1;
   const double eyeGap = r * 0.38 * (1 - std::abs(t) * 0.55);
   const double eyeX = c.x + r * 0.42 * t;
-  const double eyeR = pose.wideEyes ? r * 0.26 : r * 0.2;
+  const double eyeR = pose.wideEyes ? r * 0.28 : r * 0.22;
   for (int side = -1; side <= 1; side += 2) {
     if (std::abs(t) > 0.8 && side == (t > 0 ? -1 : 1)) continue;  // the far eye hides in profile
     const double x = eyeX + side * eyeGap;
@@ -51,7 +51,7 @@ void drawFace(cairo_t* cr, Point c, double r, const Pose& pose, Rgb skin) {
       continue;
     }
     ellipse(cr, x, eyeY, eyeR, eyeR * 1.15);
-    flat(cr, {1, 1, 1}, 1.0);
+    flat(cr, {1, 1, 1}, 0.7);
     ellipse(cr, x + pose.look.x * eyeR * 0.45, eyeY + pose.look.y * eyeR * 0.45, eyeR * 0.55, eyeR * 0.6);
     setColor(cr, kInk);
     cairo_fill(cr);

@@ -42,6 +42,18 @@ void polygon(cairo_t* cr, std::initializer_list<Point> points) {
   cairo_close_path(cr);
 }
 
+void star(cairo_t* cr, double cx, double cy, double outer, double inner, int n, double rotation) {
+  for (int i = 0; i < 2 * n; ++i) {
+    const double a = rotation - M_PI / 2 + i * M_PI / n, r = i % 2 ? inner : outer;
+    if (i == 0) {
+      cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+    } else {
+      cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+    }
+  }
+  cairo_close_path(cr);
+}
+
 static void stroke(cairo_t* cr, double width) {
   if (width <= 0) {
     cairo_new_path(cr);

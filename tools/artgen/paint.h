@@ -31,6 +31,8 @@ void setColor(cairo_t* cr, Rgb c, double alpha = 1.0);
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 void polygon(cairo_t* cr, std::initializer_list<Point> points);
+// A star of n points around (cx, cy), its tips at outer and its notches at inner.
+void star(cairo_t* cr, double cx, double cy, double outer, double inner, int n, double rotation = 0);
 
 // Cartoon fills of the current path; each consumes the path. shaded: light at (x0, y0) going
 // darker towards (x1, y1), then the ink outline (none when width is 0).

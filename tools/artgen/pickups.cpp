@@ -50,13 +50,9 @@ namespace {
 constexpr int kKeyW = 16, kKeyH = 30, kIconSize = 28, kMoneyW = 80, kMoneyH = 60;
 
 void sparkle(cairo_t* cr, double x, double y, double r, double alpha) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  polygon(cr, {{0, -r}, {r * 0.22, -r * 0.22}, {r, 0}, {r * 0.22, r * 0.22}, {0, r}, {-r * 0.22, r * 0.22}, {-r, 0},
-               {-r * 0.22, -r * 0.22}});
+  star(cr, x, y, r, r * 0.22, 4);
   setColor(cr, {1, 1, 0.9}, alpha);
   cairo_fill(cr);
-  cairo_restore(cr);
 }
 
 void coins(cairo_t* cr) {

@@ -104,11 +104,12 @@ void plain(cairo_t* cr, std::string_view text, double x, double y, const Font& f
 }
 
 double paragraph(cairo_t* cr, std::string_view markup, double x, double y, double width, const Font& font,
-                 Rgb colour, double lineSpacing) {
+                 Rgb colour, double lineSpacing, bool centred) {
   Layout layout = makeLayout(cr, markup, font, true);
   pango_layout_set_width(layout.get(), static_cast<int>(width * PANGO_SCALE));
   pango_layout_set_wrap(layout.get(), PANGO_WRAP_WORD);
   pango_layout_set_line_spacing(layout.get(), static_cast<float>(lineSpacing));
+  if (centred) pango_layout_set_alignment(layout.get(), PANGO_ALIGN_CENTER);
   cairo_save(cr);
   cairo_new_path(cr);
   setColor(cr, colour);

@@ -39,7 +39,7 @@ void plain(cairo_t* cr, std::string_view text, double x, double y, const Font& f
            Align align = Align::Left, double alpha = 1.0);
 // Running text wrapped to width; returns the height used. Lines may use Pango markup (<b>..</b>).
 double paragraph(cairo_t* cr, std::string_view markup, double x, double y, double width, const Font& font,
-                 Rgb colour, double lineSpacing = 1.15);
+                 Rgb colour, double lineSpacing = 1.15, bool centred = false);
 // The largest size (at most font.px) at which text fits width.
 Font fitted(cairo_t* cr, std::string_view text, Font font, double width);
 
