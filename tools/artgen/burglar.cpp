@@ -209,7 +209,6 @@ Pose safeWork(int frame) {
     p.backArm = {150, 20};
     p.turn = 0.4;
     p.mouth = Mouth::Grin;
-    p.lift = 3;
   }
   return p;
 }
@@ -239,7 +238,6 @@ Pose frightened() {
   p.wideEyes = true;
   p.look = {0, 0};
   p.mouth = Mouth::Open;
-  p.lift = 2;
   return p;
 }
 

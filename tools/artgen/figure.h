@@ -26,7 +26,6 @@ struct Pose {
   Mouth mouth = Mouth::Smile;
   bool blink = false;
   bool wideEyes = false;
-  double lift = 0;  // how far the grounded figure is raised (jumps, frights)
 };
 
 // Where the limbs ended up, for things held in the hands.
