@@ -99,6 +99,7 @@ int pack(const std::string& manifestPath, const std::string& outPath, std::ostre
 // (Filepath names are looked up in the working directory).
 int list(const std::string& path, std::ostream& out, std::ostream& err) {
   CollectedMessages messages;
+  RecordingDevice device;  // outlives the list: its textures go back to it when the list goes
   TNkImageList images(messages);
   load(path, images.ImageList(), messages);
   const TImageListCollection& items = images.ImageList();
@@ -109,7 +110,6 @@ int list(const std::string& path, std::ostream& out, std::ostream& err) {
     classes.emplace_back(item.Picture ? graphicClassName(item.Picture->Kind) : "-");
     tiles.emplace_back(item.TileWidth(), item.TileHeight());
   }
-  RecordingDevice device;
   images.InitDevice(&device);
   for (int i = 0; i < items.Count(); ++i) {
     const TImageListItem& item = items.Items(i);
