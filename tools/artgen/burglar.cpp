@@ -14,9 +14,10 @@ namespace {
 constexpr int kW = 60, kH = 120;
 constexpr Rgb kJumper = hex(0x2B2F4A), kStripe = hex(0xE9E4D4), kSack = hex(0xB08A5A), kCap = hex(0x25232E);
 
-enum class Held { Nothing, Key, Stethoscope, Loot };
+enum class Held { Nothing, Key, Dial, Loot };
 
-Build burglarBuild(Held held) {
+// keyTurn: how far the key in his hand is turned in the lock, 0 .. 1 (a quarter turn).
+Build burglarBuild(Held held, double keyTurn) {
   Build b;
   b.floorY = kH;
   b.hipX = 30;
@@ -88,24 +89,25 @@ Build burglarBuild(Held held) {
     }
     flat(cr, darker(kCap, 0.2), 1.2);
   };
-  b.inHand = [held](cairo_t* cr, const Joints& j, const Pose& p) {
+  b.inHand = [held, keyTurn](cairo_t* cr, const Joints& j, const Pose&) {
     const Point hand = j.frontHand;
     switch (held) {
       case Held::Key:
+        // held by the bow, pointing into the lock; turning it narrows the bow we see
         cairo_save(cr);
-        cairo_translate(cr, hand.x, hand.y);
-        cairo_rotate(cr, (j.frontForearm - 90) * M_PI / 180 * -1 + p.tilt * M_PI / 180);
-        drawKey(cr, hex(0xE8C14A), 0.55);
+        cairo_translate(cr, hand.x - 2, hand.y);
+        cairo_rotate(cr, -M_PI / 2);
+        cairo_scale(cr, std::cos(keyTurn * M_PI / 2) * 0.75 + 0.25, 1);
+        drawKey(cr, hex(0xE8C14A), 0.7);
         cairo_restore(cr);
         break;
-      case Held::Stethoscope:
-        cairo_move_to(cr, j.head.x - 4, j.head.y + 6);
-        cairo_curve_to(cr, j.head.x - 10, j.head.y + 26, hand.x - 8, hand.y + 10, hand.x, hand.y + 1);
-        setColor(cr, hex(0x8A2030));
-        cairo_set_line_width(cr, 1.6);
-        cairo_stroke(cr);
-        ellipse(cr, hand.x + 2, hand.y, 3, 3);
-        flat(cr, hex(0xD8DEE6), 1.0);
+      case Held::Dial:  // the clicks he listens for
+        for (int i = 0; i < 3; ++i) {
+          const double a = (-60 + i * 45) * M_PI / 180;
+          limb(cr, {{hand.x + 6 * std::cos(a), hand.y - 4 + 6 * std::sin(a)},
+                    {hand.x + 10 * std::cos(a), hand.y - 4 + 10 * std::sin(a)}},
+               1.2, hex(0xFFF0A0), 0);
+        }
         break;
       case Held::Loot:
         cairo_save(cr);
@@ -160,10 +162,11 @@ Pose taking(int frame) {
   static const double reach[5] = {0, 0.45, 1, 1, 0.4};
   const double r = reach[frame];
   Pose p = standing();
-  p.lean = 6 + 22 * r;
+  p.shift = -8 * r;
+  p.lean = 6 + 18 * r;
   p.frontLeg = {14 + 18 * r, 12 + 30 * r};
   p.backLeg = {-10 - 6 * r, 10 + 10 * r};
-  p.frontArm = {20 + 55 * r, 30 - 25 * r};
+  p.frontArm = {20 + 45 * r, 30 - 20 * r};
   p.backArm = {-20 - 10 * r, 30};
   p.look = {1, 0.5};
   p.mouth = frame == 3 ? Mouth::Grin : Mouth::Flat;
@@ -172,13 +175,13 @@ Pose taking(int frame) {
 
 Pose keyWork(int frame) {
   Pose p = standing();
-  p.lean = 10;
+  p.lean = 4;
+  p.shift = -9;
   const double inserted = std::min(1.0, frame / 2.0);
-  p.frontArm = {60 + 18 * inserted, 20 - 12 * inserted};
+  p.frontArm = {50 + 25 * inserted, 40 - 20 * inserted};
   p.backArm = {-4, 30};
   p.frontLeg = {14, 16};
   p.backLeg = {-10, 10};
-  p.tilt = frame >= 3 && frame <= 7 ? 6 * ((frame % 2) ? 1 : -1) : 0;
   p.look = {1, 0.1};
   p.mouth = frame >= 3 && frame <= 7 ? Mouth::Flat : Mouth::Smile;
   return p;
@@ -187,6 +190,7 @@ Pose keyWork(int frame) {
 Pose safeWork(int frame) {
   Pose p = standing();
   p.lean = 12;
+  p.shift = -8;
   p.frontLeg = {18, 24};
   p.backLeg = {-12, 18};
   if (frame == 0) {
@@ -194,17 +198,18 @@ Pose safeWork(int frame) {
   } else if (frame < 9) {
     // ear to the door, one hand on the dial, twiddling
     p.tilt = -8;
-    p.frontArm = {72 + 6 * std::sin(frame * 1.7), 16};
+    p.frontArm = {62 + 6 * std::sin(frame * 1.7), 16};
     p.backArm = {30, 95};
     p.blink = frame % 3 == 1;
     p.mouth = Mouth::Flat;
   } else if (frame == 9) {
     p.lean = -6;
-    p.frontArm = {80, 10};
-    p.backArm = {60, 20};
+    p.frontArm = {70, 10};
+    p.backArm = {55, 20};
     p.mouth = Mouth::Open;
   } else {
     p.lean = 0;
+    p.shift = 0;
     p.frontArm = {165, 10};
     p.backArm = {150, 20};
     p.turn = 0.4;
@@ -261,7 +266,9 @@ Pose atEase() {
   return p;
 }
 
-void drawBurglar(cairo_t* cr, const Pose& pose, Held held = Held::Nothing) { drawFigure(cr, burglarBuild(held), pose); }
+void drawBurglar(cairo_t* cr, const Pose& pose, Held held = Held::Nothing, double keyTurn = 0) {
+  drawFigure(cr, burglarBuild(held, keyTurn), pose);
+}
 
 // His soul: a little masked ghost flapping upwards.
 void soul(cairo_t* cr, int frame) {
@@ -335,9 +342,12 @@ void addBurglar(Catalog& c, const Houses&) {
   c.add("vor_oglyad", kW, kH, 14, [](cairo_t* cr, int f) { drawBurglar(cr, lookingRound(f)); });
   c.add("vor_stoit", kW, kH, 1, [](cairo_t* cr, int) { drawBurglar(cr, atEase()); });
   c.add("vor_take", kW, kH, 5, [](cairo_t* cr, int f) { drawBurglar(cr, taking(f), f >= 3 ? Held::Loot : Held::Nothing); });
-  c.add("vor_openwithkey", kW, kH, 9, [](cairo_t* cr, int f) { drawBurglar(cr, keyWork(f), Held::Key); });
+  c.add("vor_openwithkey", kW, kH, 9, [](cairo_t* cr, int f) {
+    static const double turn[9] = {0, 0, 0, 0.35, 0.7, 1, 0.7, 1, 0.3};
+    drawBurglar(cr, keyWork(f), Held::Key, turn[f]);
+  });
   c.add("vor_crush", kW, kH, 11,
-        [](cairo_t* cr, int f) { drawBurglar(cr, safeWork(f), f >= 1 && f < 9 ? Held::Stethoscope : Held::Nothing); });
+        [](cairo_t* cr, int f) { drawBurglar(cr, safeWork(f), f >= 1 && f < 9 ? Held::Dial : Held::Nothing); });
   c.add("vor_onstairs", kW, kH, 2, [](cairo_t* cr, int f) { drawBurglar(cr, climbing(f)); });
   c.add("vor_scare", kW, kH, 1, [](cairo_t* cr, int) { drawBurglar(cr, frightened()); });
   c.add("vor_lookup", kW, kH, 1, [](cairo_t* cr, int) { drawBurglar(cr, lookingUp()); });

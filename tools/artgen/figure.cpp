@@ -86,7 +86,7 @@ void drawFace(cairo_t* cr, Point c, double r, const Pose& pose, Rgb skin) {
 
 Joints drawFigure(cairo_t* cr, const Build& b, const Pose& pose) {
   // Stand the lower foot on the floor row.
-  Point hip{b.hipX, 0};
+  Point hip{b.hipX + pose.shift, 0};
   const Leg f0 = legOf(hip, pose.frontLeg, b), b0 = legOf(hip, pose.backLeg, b);
   hip.y = b.floorY - b.limbW * 0.7 - std::max(f0.ankle.y, b0.ankle.y);
   const Leg front = legOf(hip, pose.frontLeg, b), back = legOf(hip, pose.backLeg, b);

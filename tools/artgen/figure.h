@@ -18,6 +18,7 @@ enum class Mouth { Smile, Flat, Open, Grin, Frown };
 // How a figure stands in one frame. Figures face right.
 struct Pose {
   double lean = 0;  // torso from vertical, degrees, positive forward
+  double shift = 0;  // the hip's offset from the build's place: reaching poses step back to keep the hands in
   Joint frontArm{8, 20}, backArm{-8, 20};
   Joint frontLeg, backLeg;
   double turn = 1;   // head: 1 profile facing right, 0 facing us, -1 looking back over the shoulder
