@@ -19,17 +19,7 @@ enum class Held { Nothing, Key, Dial, Loot };
 // keyTurn: how far the key in his hand is turned in the lock, 0 .. 1 (a quarter turn).
 Build burglarBuild(Held held, double keyTurn) {
   Build b;
-  b.floorY = kH;
-  b.hipX = 30;
-  b.thigh = 22;
-  b.shin = 21;
-  b.torso = 31;
-  b.upperArm = 16;
-  b.forearm = 15;
-  b.headR = 11.5;
-  b.limbW = 7.5;
-  b.torsoW = 21;
-  b.bellyW = 3;
+  b.body = {kH, 30, 22, 21, 31, 16, 15, 11.5, 7.5, 21, 3};
   b.skin = hex(0xF2C9A0);
   b.top = kJumper;
   b.trousers = hex(0x2A2A33);

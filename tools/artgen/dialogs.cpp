@@ -1,5 +1,6 @@
 // Panels and dialogs over the menus and the game, and the full-screen overlays of the game's end.
 #include <cmath>
+#include <functional>
 #include <string>
 
 #include "tools/artgen/characters.h"
@@ -56,30 +57,39 @@ void helpControls(cairo_t* cr) {
 
 void helpObjects(cairo_t* cr) {
   helpFrame(cr, "Предметы и опасности");
-  for (int k = 0; k < 4; ++k) {
+  struct Topic {
+    std::function<void()> icon;  // drawn at the topic's left
+    const char* text;
+    double y;
+  };
+  const Topic topics[] = {
+      {[cr] {
+         for (int k = 0; k < 4; ++k) {
+           cairo_save(cr);
+           cairo_translate(cr, 8 + k * 16, (k % 2) * 10);
+           drawKey(cr, keyColour(k), 1.0);
+           cairo_restore(cr);
+         }
+       },
+       "Ключи четырёх цветов открывают запертые двери того же цвета. Лифт и лестницы ведут на другие этажи.", 88},
+      {[cr] { drawBanknote(cr, 1.2); },
+       "Деньги: монеты — 10, купюра — 30, пачка — 70, слиток золота — 100. Часы добавляют минуту, сердце — жизнь.",
+       170},
+      {[cr] {
+         cairo_scale(cr, 0.7, 0.7);
+         drawGuard(cr, 5);
+       },
+       "<b>Опасности.</b> Охранник стреляет, если войти в его комнату через дверь. Лазер включает сирену. И следите "
+       "за часами!",
+       250},
+  };
+  for (const Topic& t : topics) {
     cairo_save(cr);
-    cairo_translate(cr, 48 + k * 16, 92 + (k % 2) * 10);
-    drawKey(cr, keyColour(k), 1.0);
+    cairo_translate(cr, 40, t.y);
+    t.icon();
     cairo_restore(cr);
+    paragraph(cr, t.text, 120, t.y, 540, {kPlainFace, 17}, kText);
   }
-  const Font f{kPlainFace, 17};
-  paragraph(cr, "Ключи четырёх цветов открывают запертые двери того же цвета. Лифт и лестницы ведут на другие этажи.",
-            120, 88, 540, f, kText);
-  cairo_save(cr);
-  cairo_translate(cr, 40, 170);
-  drawBanknote(cr, 1.2);
-  cairo_restore(cr);
-  paragraph(cr, "Деньги: монеты — 10, купюра — 30, пачка — 70, слиток золота — 100. Часы добавляют минуту, сердце — "
-                "жизнь.",
-            120, 164, 540, f, kText);
-  cairo_save(cr);
-  cairo_translate(cr, 40, 236);
-  cairo_scale(cr, 0.7, 0.7);
-  drawGuard(cr, 5);
-  cairo_restore(cr);
-  paragraph(cr, "<b>Опасности.</b> Охранник стреляет, если войти в его комнату через дверь. Лазер включает сирену. "
-                "И следите за часами!",
-            120, 262, 540, f, kText);
 }
 
 // --- options and scores -------------------------------------------------------------------------
@@ -200,12 +210,7 @@ void safeCracked(cairo_t* cr) {
     cairo_rotate(cr, M_PI / 8);
     polygon(cr, {{0, 0}, {300, -26}, {300, 26}});
   }
-  cairo_pattern_t* rays = cairo_pattern_create_radial(0, 0, 20, 0, 0, 300);
-  cairo_pattern_add_color_stop_rgba(rays, 0, 1, 0.9, 0.5, 0.5);
-  cairo_pattern_add_color_stop_rgba(rays, 1, 1, 0.9, 0.5, 0);
-  cairo_set_source(cr, rays);
-  cairo_fill(cr);
-  cairo_pattern_destroy(rays);
+  radialFill(cr, {0, 0}, 20, 300, {{0, hex(0xFFE680), 0.5}, {1, hex(0xFFE680), 0}});
   cairo_restore(cr);
   Rng rng(3);
   for (int i = 0; i < 14; ++i) {

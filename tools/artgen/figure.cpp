@@ -15,23 +15,23 @@ struct Leg {
   Point knee, ankle;
 };
 Leg legOf(Point hip, Joint j, const Build& b) {
-  const Point knee = along(hip, j.upper, b.thigh);
-  return {knee, along(knee, j.upper - j.bend, b.shin)};
+  const Point knee = along(hip, j.upper, b.body.thigh);
+  return {knee, along(knee, j.upper - j.bend, b.body.shin)};
 }
 
 void drawLeg(cairo_t* cr, const Build& b, Point hip, const Leg& leg, double footAngle, double shade) {
-  limb(cr, {hip, leg.knee, leg.ankle}, b.limbW, darker(b.trousers, shade));
+  limb(cr, {hip, leg.knee, leg.ankle}, b.body.limbW, darker(b.trousers, shade));
   cairo_save(cr);
   cairo_translate(cr, leg.ankle.x, leg.ankle.y);
   cairo_rotate(cr, rad(footAngle));
-  roundedRect(cr, -b.limbW * 0.5, -1, b.limbW * 1.6, b.limbW * 0.7, b.limbW * 0.3);
-  shaded(cr, darker(b.shoes, shade), {0, -2}, {0, b.limbW * 0.7});
+  roundedRect(cr, -b.body.limbW * 0.5, -1, b.body.limbW * 1.6, b.body.limbW * 0.7, b.body.limbW * 0.3);
+  shaded(cr, darker(b.shoes, shade), {0, -2}, {0, b.body.limbW * 0.7});
   cairo_restore(cr);
 }
 
 void drawArm(cairo_t* cr, const Build& b, Point shoulder, Point elbow, Point hand, double shade) {
-  limb(cr, {shoulder, elbow, hand}, b.limbW * 0.85, darker(b.top, shade));
-  ellipse(cr, hand.x, hand.y, b.limbW * 0.55, b.limbW * 0.55);
+  limb(cr, {shoulder, elbow, hand}, b.body.limbW * 0.85, darker(b.top, shade));
+  ellipse(cr, hand.x, hand.y, b.body.limbW * 0.55, b.body.limbW * 0.55);
   shaded(cr, darker(b.gloves, shade), {hand.x - 3, hand.y - 3}, {hand.x + 3, hand.y + 3}, 1.2);
 }
 
@@ -86,28 +86,28 @@ void drawFace(cairo_t* cr, Point c, double r, const Pose& pose, Rgb skin) {
 
 Joints drawFigure(cairo_t* cr, const Build& b, const Pose& pose) {
   // Stand the lower foot on the floor row.
-  Point hip{b.hipX + pose.shift, 0};
+  Point hip{b.body.hipX + pose.shift, 0};
   const Leg f0 = legOf(hip, pose.frontLeg, b), b0 = legOf(hip, pose.backLeg, b);
-  hip.y = b.floorY - b.limbW * 0.7 - std::max(f0.ankle.y, b0.ankle.y);
+  hip.y = b.body.floorY - b.body.limbW * 0.7 - std::max(f0.ankle.y, b0.ankle.y);
   const Leg front = legOf(hip, pose.frontLeg, b), back = legOf(hip, pose.backLeg, b);
   const auto footAngle = [](Joint j) { return std::clamp(-(j.upper - j.bend) * 0.5, -30.0, 30.0); };
 
   Joints j;
   j.hip = hip;
-  j.neck = along(hip, 180 - pose.lean, b.torso);
+  j.neck = along(hip, 180 - pose.lean, b.body.torso);
   const Point shoulder = along(j.neck, -pose.lean, 3);
-  j.head = along(j.neck, 180 - pose.lean - pose.tilt * 0.2, b.headR + 1);
-  const Point backElbow = along(shoulder, pose.backArm.upper, b.upperArm);
-  j.backHand = along(backElbow, pose.backArm.upper + pose.backArm.bend, b.forearm);
-  j.frontElbow = along(shoulder, pose.frontArm.upper, b.upperArm);
+  j.head = along(j.neck, 180 - pose.lean - pose.tilt * 0.2, b.body.headR + 1);
+  const Point backElbow = along(shoulder, pose.backArm.upper, b.body.upperArm);
+  j.backHand = along(backElbow, pose.backArm.upper + pose.backArm.bend, b.body.forearm);
+  j.frontElbow = along(shoulder, pose.frontArm.upper, b.body.upperArm);
   j.frontForearm = pose.frontArm.upper + pose.frontArm.bend;
-  j.frontHand = along(j.frontElbow, j.frontForearm, b.forearm);
+  j.frontHand = along(j.frontElbow, j.frontForearm, b.body.forearm);
 
   drawArm(cr, b, shoulder, backElbow, j.backHand, 0.25);
   drawLeg(cr, b, hip, back, footAngle(pose.backLeg), 0.25);
   if (b.behind) b.behind(cr, j, pose);
   // torso: a soft bean from the hips to the shoulders, the belly forward
-  const double top = -b.torso - 4, hw = b.torsoW / 2;
+  const double top = -b.body.torso - 4, hw = b.body.torsoW / 2;
   const auto torsoPath = [&] {
     cairo_save(cr);
     cairo_translate(cr, hip.x, hip.y);
@@ -115,7 +115,7 @@ Joints drawFigure(cairo_t* cr, const Build& b, const Pose& pose) {
     cairo_move_to(cr, -hw, 2);
     cairo_curve_to(cr, -hw - 2, top * 0.5, -hw, top + 2, -hw * 0.4, top);
     cairo_line_to(cr, hw * 0.4, top);
-    cairo_curve_to(cr, hw + b.bellyW * 0.3, top + 4, hw + b.bellyW, top * 0.45, hw * 0.9, 2);
+    cairo_curve_to(cr, hw + b.body.bellyW * 0.3, top + 4, hw + b.body.bellyW, top * 0.45, hw * 0.9, 2);
     cairo_close_path(cr);
     cairo_restore(cr);
   };
@@ -132,16 +132,16 @@ Joints drawFigure(cairo_t* cr, const Build& b, const Pose& pose) {
 
   drawLeg(cr, b, hip, front, footAngle(pose.frontLeg), 0);
   // head
-  ellipse(cr, j.head.x, j.head.y, b.headR, b.headR);
-  shaded(cr, b.skin, {j.head.x - b.headR, j.head.y - b.headR}, {j.head.x + b.headR, j.head.y + b.headR}, kLine, 0.18);
-  const double earX = j.head.x - b.headR * 0.3 * pose.turn;
+  ellipse(cr, j.head.x, j.head.y, b.body.headR, b.body.headR);
+  shaded(cr, b.skin, {j.head.x - b.body.headR, j.head.y - b.body.headR}, {j.head.x + b.body.headR, j.head.y + b.body.headR}, kLine, 0.18);
+  const double earX = j.head.x - b.body.headR * 0.3 * pose.turn;
   if (std::abs(pose.turn) > 0.3) {
-    ellipse(cr, earX, j.head.y + 1, b.headR * 0.2, b.headR * 0.28);
+    ellipse(cr, earX, j.head.y + 1, b.body.headR * 0.2, b.body.headR * 0.28);
     shaded(cr, darker(b.skin, 0.1), {earX, j.head.y - 3}, {earX, j.head.y + 4}, 1.0);
   }
-  if (b.face) b.face(cr, j.head, b.headR, pose);
-  drawFace(cr, j.head, b.headR, pose, b.skin);
-  if (b.hat) b.hat(cr, j.head, b.headR, pose);
+  if (b.face) b.face(cr, j.head, b.body.headR, pose);
+  drawFace(cr, j.head, b.body.headR, pose, b.skin);
+  if (b.hat) b.hat(cr, j.head, b.body.headR, pose);
   drawArm(cr, b, shoulder, j.frontElbow, j.frontHand, 0);
   if (b.inHand) b.inHand(cr, j, pose);
   return j;

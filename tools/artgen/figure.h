@@ -36,11 +36,14 @@ struct Joints {
 };
 
 // Body and costume of a figure; the hooks draw what only this figure has.
-struct Build {
+struct Body {
   double floorY;  // the bottom row of the tile: the soles touch it
   double hipX;
   double thigh, shin, torso, upperArm, forearm, headR;
   double limbW, torsoW, bellyW;
+};
+struct Build {
+  Body body;
   Rgb skin, top, trousers, shoes, gloves;
   std::function<void(cairo_t*, const Joints&, const Pose&)> torsoDetail;  // stripes, belt, badge
   std::function<void(cairo_t*, const Joints&, const Pose&)> behind;       // a sack on the back

@@ -48,17 +48,7 @@ void gunAndFlash(cairo_t* cr, const Joints& j, const GuardFrame& f) {
 
 Build guardBuild(const GuardFrame& frame) {
   Build b;
-  b.floorY = kH;
-  b.hipX = 32;
-  b.thigh = 20;
-  b.shin = 19;
-  b.torso = 32;
-  b.upperArm = 15;
-  b.forearm = 14;
-  b.headR = 12.5;
-  b.limbW = 9;
-  b.torsoW = 26;
-  b.bellyW = 9;
+  b.body = {kH, 32, 20, 19, 32, 15, 14, 12.5, 9, 26, 9};
   b.skin = hex(0xF0C8A0);
   b.top = kUniform;
   b.trousers = darker(kUniform, 0.25);

@@ -59,12 +59,7 @@ constexpr int kCursorW = 180, kCursorH = 90;
 void torch(cairo_t* cr) {
   const double cy = kCursorH / 2.0;
   polygon(cr, {{62, cy - 9}, {kCursorW, cy - 36}, {kCursorW, cy + 36}, {62, cy + 9}});
-  cairo_pattern_t* beam = cairo_pattern_create_linear(62, 0, kCursorW, 0);
-  cairo_pattern_add_color_stop_rgba(beam, 0, 1, 0.95, 0.7, 0.85);
-  cairo_pattern_add_color_stop_rgba(beam, 1, 1, 0.9, 0.55, 0.05);
-  cairo_set_source(cr, beam);
-  cairo_fill(cr);
-  cairo_pattern_destroy(beam);
+  linearFill(cr, {62, 0}, {kCursorW, 0}, {{0, hex(0xFFF2B3), 0.85}, {1, hex(0xFFE68C), 0.05}});
   roundedRect(cr, 4, cy - 8, 46, 16, 6);
   shaded(cr, hex(0x3A3F5A), {4, cy - 8}, {4, cy + 8}, 2);
   for (double x : {12.0, 20.0, 28.0}) {

@@ -29,7 +29,7 @@ void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_restore(cr);
 }
 
-void polygon(cairo_t* cr, std::initializer_list<Point> points) {
+static void pathThrough(cairo_t* cr, std::initializer_list<Point> points) {
   bool first = true;
   for (const Point& p : points) {
     if (first) {
@@ -39,6 +39,10 @@ void polygon(cairo_t* cr, std::initializer_list<Point> points) {
     }
     first = false;
   }
+}
+
+void polygon(cairo_t* cr, std::initializer_list<Point> points) {
+  pathThrough(cr, points);
   cairo_close_path(cr);
 }
 
@@ -65,13 +69,29 @@ static void stroke(cairo_t* cr, double width) {
   cairo_stroke(cr);
 }
 
-void gradientFill(cairo_t* cr, Point from, Rgb c0, Point to, Rgb c1, double alpha) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(from.x, from.y, to.x, to.y);
-  cairo_pattern_add_color_stop_rgba(p, 0, c0.r, c0.g, c0.b, alpha);
-  cairo_pattern_add_color_stop_rgba(p, 1, c1.r, c1.g, c1.b, alpha);
+static void fillWith(cairo_t* cr, cairo_pattern_t* p, std::initializer_list<Stop> stops, bool keepPath) {
+  for (const Stop& s : stops) {
+    cairo_pattern_add_color_stop_rgba(p, s.offset, s.colour.r, s.colour.g, s.colour.b, s.alpha);
+  }
   cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
+  if (keepPath) {
+    cairo_fill_preserve(cr);
+  } else {
+    cairo_fill(cr);
+  }
   cairo_pattern_destroy(p);
+}
+
+void gradientFill(cairo_t* cr, Point from, Rgb c0, Point to, Rgb c1, double alpha) {
+  fillWith(cr, cairo_pattern_create_linear(from.x, from.y, to.x, to.y), {{0, c0, alpha}, {1, c1, alpha}}, true);
+}
+
+void linearFill(cairo_t* cr, Point from, Point to, std::initializer_list<Stop> stops) {
+  fillWith(cr, cairo_pattern_create_linear(from.x, from.y, to.x, to.y), stops, false);
+}
+
+void radialFill(cairo_t* cr, Point centre, double r0, double r1, std::initializer_list<Stop> stops) {
+  fillWith(cr, cairo_pattern_create_radial(centre.x, centre.y, r0, centre.x, centre.y, r1), stops, false);
 }
 
 void shaded(cairo_t* cr, Rgb base, Point from, Point to, double width, double contrast) {
@@ -86,28 +106,12 @@ void flat(cairo_t* cr, Rgb c, double width, double alpha) {
 }
 
 void glow(cairo_t* cr, double cx, double cy, double radius, Rgb c, double alpha) {
-  cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
-  cairo_pattern_add_color_stop_rgba(p, 0, c.r, c.g, c.b, alpha);
-  cairo_pattern_add_color_stop_rgba(p, 0.45, c.r, c.g, c.b, alpha * 0.45);
-  cairo_pattern_add_color_stop_rgba(p, 1, c.r, c.g, c.b, 0);
-  cairo_set_source(cr, p);
   cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  radialFill(cr, {cx, cy}, 0, radius, {{0, c, alpha}, {0.45, c, alpha * 0.45}, {1, c, 0}});
 }
 
 void limb(cairo_t* cr, std::initializer_list<Point> points, double width, Rgb c, double outline) {
-  auto path = [&] {
-    bool first = true;
-    for (const Point& p : points) {
-      if (first) {
-        cairo_move_to(cr, p.x, p.y);
-      } else {
-        cairo_line_to(cr, p.x, p.y);
-      }
-      first = false;
-    }
-  };
+  const auto path = [&] { pathThrough(cr, points); };
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   if (outline > 0) {

@@ -39,6 +39,14 @@ void star(cairo_t* cr, double cx, double cy, double outer, double inner, int n, 
 void shaded(cairo_t* cr, Rgb base, Point from, Point to, double width = kLine, double contrast = 0.28);
 void flat(cairo_t* cr, Rgb c, double width = kLine, double alpha = 1.0);
 void gradientFill(cairo_t* cr, Point from, Rgb c0, Point to, Rgb c1, double alpha = 1.0);
+// Fills the current path (consuming it) with a gradient of several stops.
+struct Stop {
+  double offset;
+  Rgb colour;
+  double alpha;
+};
+void linearFill(cairo_t* cr, Point from, Point to, std::initializer_list<Stop> stops);
+void radialFill(cairo_t* cr, Point centre, double r0, double r1, std::initializer_list<Stop> stops);
 // A soft round light, transparent at its rim.
 void glow(cairo_t* cr, double cx, double cy, double radius, Rgb c, double alpha);
 // A thick line with round caps in the ink outline, then the colour over it: limbs, rails, cables.

@@ -40,14 +40,9 @@ void lamplight(cairo_t* cr, const House& h, int wallX) {
   cairo_clip(cr);
   glow(cr, cx, 20, 150, h.lamp, 0.42);
   cairo_rectangle(cr, 0, 0, wallX, kFloorY);
-  cairo_pattern_t* edge = cairo_pattern_create_linear(0, 0, wallX, 0);
-  cairo_pattern_add_color_stop_rgba(edge, 0, 0.08, 0.04, 0.02, 0.35);
-  cairo_pattern_add_color_stop_rgba(edge, 0.18, 0.08, 0.04, 0.02, 0.0);
-  cairo_pattern_add_color_stop_rgba(edge, 0.85, 0.08, 0.04, 0.02, 0.0);
-  cairo_pattern_add_color_stop_rgba(edge, 1, 0.08, 0.04, 0.02, 0.3);
-  cairo_set_source(cr, edge);
-  cairo_fill(cr);
-  cairo_pattern_destroy(edge);
+  const Rgb shadow{0.08, 0.04, 0.02};
+  linearFill(cr, {0, 0}, {static_cast<double>(wallX), 0},
+             {{0, shadow, 0.35}, {0.18, shadow, 0}, {0.85, shadow, 0}, {1, shadow, 0.3}});
   cairo_restore(cr);
   // the lamp itself, flush with the ceiling
   cairo_move_to(cr, cx - 11, 9);
