@@ -309,7 +309,8 @@ void thoughtBubble(cairo_t* cr) {
   cloud();
   gradientFill(cr, {0, 0}, hex(0xFFFFFF), {0, 96}, hex(0xD8E0F0));
   cairo_new_path(cr);
-  for (const auto& [x, y, r] : {std::tuple{150.0, 84.0, 7.0}, {162.0, 94.0, 4.5}}) {
+  // little puffs lead to his head, just right of the bubble
+  for (const auto& [x, y, r] : {std::tuple{153.0, 66.0, 6.5}, {163.0, 52.0, 4.0}}) {
     ellipse(cr, x, y, r, r);
     flat(cr, hex(0xEEF2FA), 1.6);
   }

@@ -39,6 +39,7 @@ void drawArm(cairo_t* cr, const Build& b, Point shoulder, Point elbow, Point han
 
 void drawFace(cairo_t* cr, Point c, double r, const Pose& pose, Rgb skin) {
   const double t = pose.turn;
+  c.y -= pose.tilt / 90 * r * 0.4;  // chin up: the face slides up the round head, below the cap
   const double eyeY = c.y - r * 0.1;
   const double eyeGap = r * 0.38 * (1 - std::abs(t) * 0.55);
   const double eyeX = c.x + r * 0.42 * t;

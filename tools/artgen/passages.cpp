@@ -41,14 +41,20 @@ void stairsUp(cairo_t* cr) {
                  {x + run * 2.2, kFloorY - 6}});
     shaded(cr, darker(kStairWood, 0.2), {x, kFloorY}, {x + run * 2, 0}, 1.0, 0.2);
   }
-  // the runner on the treads
+  // treads with their nosing and the red runner, so every step reads
   for (int i = 0; i < steps; ++i) {
-    cairo_rectangle(cr, i * run, kFloorY - (i + 1) * rise, run, 3);
+    const double y = kFloorY - (i + 1) * rise;
+    cairo_rectangle(cr, i * run - 1, y, run + 2, 4);
+    shaded(cr, lighter(kStairWood, 0.25), {0, y}, {0, y + 4}, 1.0);
+    cairo_rectangle(cr, i * run + 1, y - 1.5, run - 1, 2.5);
+    setColor(cr, kRunner);
+    cairo_fill(cr);
+    cairo_rectangle(cr, i * run, y + 4, 2, rise - 4);  // the riser's shadow
+    setColor(cr, darker(kStairWood, 0.45), 0.8);
+    cairo_fill(cr);
   }
-  setColor(cr, kRunner);
-  cairo_fill(cr);
-  // stringer, balusters and the handrail
-  limb(cr, {{0, kFloorY - rise}, {kStairsW, kFloorY - (steps + 1) * rise}}, 5, kStairWood, 1.2);
+  // the stringer runs under the inner corners of the steps; balusters and the handrail above
+  limb(cr, {{0, kFloorY + 8}, {kStairsW, kFloorY - steps * rise + 8}}, 6, darker(kStairWood, 0.05), 1.2);
   for (int i = 1; i < steps; ++i) baluster(cr, i * run + run / 2, kFloorY - (i + 1) * rise - 34, kFloorY - (i + 1) * rise);
   limb(cr, {{0, kFloorY - rise - 40}, {kStairsW, kFloorY - (steps + 1) * rise - 40}}, 4, lighter(kStairWood, 0.1), 1.2);
   newel(cr, 5, kFloorY - rise - 44, kFloorY);
