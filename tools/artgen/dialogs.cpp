@@ -1,7 +1,9 @@
 // Panels and dialogs over the menus and the game, and the full-screen overlays of the game's end.
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "tools/artgen/characters.h"
 #include "tools/artgen/families.h"
@@ -30,11 +32,7 @@ void helpGoal(cairo_t* cr) {
             "и вскройте его, пока не вышло время.\n\nДеньги, собранные по пути, и оставшиеся секунды превращаются в "
             "очки. Попадётесь охраннику, лазеру или не успеете — потеряете жизнь.",
             36, 96, 420, {kPlainFace, 19}, kText);
-  cairo_save(cr);
-  cairo_translate(cr, 500, 120);
-  cairo_scale(cr, 1.9, 1.9);
-  drawBurglarCheering(cr);
-  cairo_restore(cr);
+  placed(cr, 500, 120, 1.9, [&] { drawBurglarCheering(cr); });
 }
 
 void helpControls(cairo_t* cr) {
@@ -131,11 +129,7 @@ void dialog(cairo_t* cr, const char* question) {
 
 void exitDialog(cairo_t* cr) {
   dialog(cr, "Выйти из игры?");
-  cairo_save(cr);
-  cairo_translate(cr, 120, 150);
-  cairo_scale(cr, 1.4, 1.4);
-  drawCat(cr, 10);
-  cairo_restore(cr);
+  placed(cr, 120, 150, 1.4, [&] { drawCat(cr, 10); });
 }
 
 void clearDialog(cairo_t* cr) {
@@ -221,46 +215,59 @@ void safeCracked(cairo_t* cr) {
   caption(cr, "Сейф вскрыт!", 325, 205, titleLook(64));
 }
 
-void endPicture(cairo_t* cr, bool won) {
-  const Rect screen{0, 0, kScreenW, kScreenH};
-  if (won) {
-    nightSky(cr, screen, hex(0x2A2A6A), hex(0xF0A060));
-    glow(cr, 400, 600, 420, hex(0xFFD27A), 0.7);
-    skyline(cr, kScreenW, 520, 140, 51, hex(0x2A1E44));
-  } else {
-    nightSky(cr, screen, hex(0x06061A), hex(0x1A1438));
-    glow(cr, 120, 560, 300, hex(0xFF2A3A), 0.4);
-    glow(cr, 680, 560, 300, hex(0x2A6AFF), 0.4);
-    skyline(cr, kScreenW, 540, 120, 52, hex(0x0E0E24));
-  }
-  stars(cr, {0, 0, kScreenW, 300}, won ? 30 : 80, won ? 53 : 54);
-  cairo_save(cr);
-  cairo_translate(cr, won ? 95 : 90, won ? 300 : 320);
-  cairo_scale(cr, 2, 2);
-  won ? drawBurglarCheering(cr) : drawBurglarFrightened(cr);
-  cairo_restore(cr);
-  if (!won) {  // the bars of a cell over him
-    for (double x = 70; x < 250; x += 30) limb(cr, {{x, 280}, {x, 560}}, 7, hex(0x7A8090), 1.6);
-    limb(cr, {{60, 290}, {260, 290}}, 8, hex(0x7A8090), 1.6);
-    cairo_save(cr);
-    cairo_translate(cr, 600, 330);
-    cairo_scale(cr, 1.8, 1.8);
-    drawGuard(cr, 0);
-    cairo_restore(cr);
-  } else {
-    for (int i = 0; i < 5; ++i) {
-      cairo_save(cr);
-      cairo_translate(cr, 560 + (i % 3) * 60, 440 - (i / 3) * 50);
-      drawBanknote(cr, 1.4);
-      cairo_restore(cr);
+// The end of a won game: dawn over the rooftops, the burglar cheering on his loot.
+void gameWon(cairo_t* cr) {
+  nightSky(cr, {0, 0, kScreenW, 520}, hex(0x1E2062), hex(0xF2A65A));
+  stars(cr, {0, 0, kScreenW, 200}, 30, 53);
+  glow(cr, 400, 520, 380, hex(0xFFD27A), 0.6);
+  ellipse(cr, 400, 520, 70, 70);
+  setColor(cr, hex(0xFFE9A8));
+  cairo_fill(cr);
+  skyline(cr, kScreenW, 520, 130, 51, hex(0x3A2452));
+  cairo_rectangle(cr, 0, 516, kScreenW, kScreenH - 516);
+  gradientFill(cr, {0, 516}, hex(0x2A1E44), {0, kScreenH}, hex(0x120C22));
+  cairo_new_path(cr);
+  limb(cr, {{-10, 518}, {kScreenW + 10, 518}}, 6, hex(0x5A4678), 1.6);
+  // the heap of loot: coins, notes, bars
+  for (const double side : {120.0, 690.0}) {
+    Rng rng(static_cast<uint64_t>(side));
+    std::vector<Point> coins;
+    for (int i = 0; i < 110; ++i) {
+      const double dx = rng.range(-100, 100), top = 516 - 62 * (1 - dx * dx / 10000);
+      coins.push_back({side + dx, rng.range(top, 516)});
     }
+    std::sort(coins.begin(), coins.end(), [](Point a, Point b) { return a.y < b.y; });
+    for (const Point& c : coins) {
+      ellipse(cr, c.x, c.y, 9, 4);
+      shaded(cr, hex(0xF6CF5A), {c.x - 9, c.y - 4}, {c.x + 9, c.y + 4}, 1.2);
+    }
+    placed(cr, side - 70, 488, 1.1, [&] { drawBanknote(cr, 1.0); });
+    placed(cr, side + 20, 492, 1.0, [&] { drawBanknote(cr, 1.0); });
   }
-  if (won) {
-    caption(cr, "Поздравляем!", 400, 50, titleLook(64));
-    caption(cr, "Все дома обчищены!", 400, 140, labelLook(40));
-  } else {
-    caption(cr, "Игра окончена", 400, 60, titleLook(64));
+  placed(cr, 62, 460 - 240, 2, [&] { drawBurglarCheering(cr); });
+  placed(cr, 645, 462 - 110 * 1.4, 1.4, [&] { drawCat(cr, 4); });
+  Rng sparkles(9);
+  for (int i = 0; i < 24; ++i) {
+    star(cr, sparkles.range(0, kScreenW), sparkles.range(180, 470), sparkles.range(3, 7), 1.2, 4);
+    setColor(cr, {1, 1, 0.85}, 0.85);
+    cairo_fill(cr);
   }
+  caption(cr, "Поздравляем!", 400, 50, titleLook(64));
+  caption(cr, "Все дома обчищены!", 400, 140, labelLook(40));
+}
+
+// The end of a lost game: police lights, the burglar behind bars, the guard keeping watch.
+void gameLost(cairo_t* cr) {
+  nightSky(cr, {0, 0, kScreenW, kScreenH}, hex(0x06061A), hex(0x1A1438));
+  glow(cr, 120, 560, 300, hex(0xFF2A3A), 0.4);
+  glow(cr, 680, 560, 300, hex(0x2A6AFF), 0.4);
+  skyline(cr, kScreenW, 540, 120, 52, hex(0x0E0E24));
+  stars(cr, {0, 0, kScreenW, 300}, 80, 54);
+  placed(cr, 90, 320, 2, [&] { drawBurglarFrightened(cr); });
+  for (double x = 70; x < 250; x += 30) limb(cr, {{x, 280}, {x, 560}}, 7, hex(0x7A8090), 1.6);
+  limb(cr, {{60, 290}, {260, 290}}, 8, hex(0x7A8090), 1.6);
+  placed(cr, 600, 330, 1.8, [&] { drawGuard(cr, 0); });
+  caption(cr, "Игра окончена", 400, 60, titleLook(64));
 }
 
 }  // namespace
@@ -280,8 +287,8 @@ void addDialogs(Catalog& c, const Houses&) {
   c.add("pause", 370, 120, 1, [](cairo_t* cr, int) { banner(cr, {0, 0, 370, 120}, "Пауза", 48); });
   c.add("scr_fasthelp", 410, 330, 1, [](cairo_t* cr, int) { quickHelp(cr); });
   c.add("seiftake", kScreenW, kScreenH, 1, [](cairo_t* cr, int) { safeCracked(cr); });
-  c.add("gamecompl", kScreenW, kScreenH, 1, [](cairo_t* cr, int) { endPicture(cr, true); });
-  c.add("lose", kScreenW, kScreenH, 1, [](cairo_t* cr, int) { endPicture(cr, false); });
+  c.add("gamecompl", kScreenW, kScreenH, 1, [](cairo_t* cr, int) { gameWon(cr); });
+  c.add("lose", kScreenW, kScreenH, 1, [](cairo_t* cr, int) { gameLost(cr); });
 }
 
 }  // namespace nk::art

@@ -65,6 +65,17 @@ void wrapped(cairo_t* cr, double w, double h, Draw draw) {
   }
 }
 
+// Draws with the origin moved to (x, y) and everything scaled by s: a sprite drawing placed in a
+// larger picture.
+template <typename Draw>
+void placed(cairo_t* cr, double x, double y, double s, Draw draw) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, s, s);
+  draw();
+  cairo_restore(cr);
+}
+
 // A small repeatable generator: the art must come out the same on every run.
 class Rng {
  public:

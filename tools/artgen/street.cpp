@@ -105,17 +105,9 @@ void titlePicture(cairo_t* cr, const Houses& houses) {
   shaded(cr, darker(h.outer, 0.35), {120, 0}, {174, 0});
   cairo_rectangle(cr, 114, ridge - 80, 66, 12);
   shaded(cr, darker(h.outer, 0.2), {0, ridge - 80}, {0, ridge - 68});
-  cairo_save(cr);
-  cairo_translate(cr, 112, ridge - 80 - 110 * 0.9 + 2);
-  cairo_scale(cr, 0.9, 0.9);
-  drawCat(cr, 3);
-  cairo_restore(cr);
+  placed(cr, 112, ridge - 80 - 110 * 0.9 + 2, 0.9, [&] { drawCat(cr, 3); });
   // the burglar against the moon, larger than life
-  cairo_save(cr);
-  cairo_translate(cr, 520, ridge - 3 - 240);
-  cairo_scale(cr, 2, 2);
-  drawBurglarWalking(cr, 2);
-  cairo_restore(cr);
+  placed(cr, 520, ridge - 3 - 240, 2, [&] { drawBurglarWalking(cr, 2); });
   caption(cr, kGameTitle, 270, 48, titleLook(92));
   caption(cr, "ночной взломщик", 270, 160, labelLook(30));
   caption(cr, "Нажмите любую клавишу", 400, 552, labelLook(22));
