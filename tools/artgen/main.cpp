@@ -8,6 +8,7 @@
 #include "tools/artgen/catalog.h"
 #include "tools/artgen/mock.h"
 #include "tools/artgen/sheet.h"
+#include "tools/artgen/text.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
+    requireFonts();
     const Houses houses = loadHouses((fs::path(content) / "houses.txt").string());
     const Catalog catalog = buildCatalog(houses);  // draws from houses, so it lives as long
     if (sheet) return writeSheet(catalog, args[1]) ? 0 : 1;

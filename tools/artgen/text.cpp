@@ -3,6 +3,8 @@
 #include <pango/pangocairo.h>
 
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 namespace nk::art {
 namespace {
@@ -52,6 +54,28 @@ Placed place(cairo_t* cr, std::string_view text, const Font& font, double x, dou
 }
 
 }  // namespace
+
+void requireFonts() {
+  PangoFontMap* map = pango_cairo_font_map_get_default();
+  PangoContext* context = pango_font_map_create_context(map);
+  for (const char* face : {kDisplayFace, kPlainFace}) {
+    PangoFontDescription* wanted = pango_font_description_from_string(face);
+    PangoFont* font = pango_font_map_load_font(map, context, wanted);
+    PangoFontDescription* got = font ? pango_font_describe(font) : nullptr;
+    const std::string family = got ? pango_font_description_get_family(got) : "";
+    const bool matches = got && family == pango_font_description_get_family(wanted) &&
+                         pango_font_description_get_weight(got) == pango_font_description_get_weight(wanted);
+    if (got) pango_font_description_free(got);
+    if (font) g_object_unref(font);
+    pango_font_description_free(wanted);
+    if (!matches) {
+      g_object_unref(context);
+      throw std::runtime_error(std::string("the font \"") + face + "\" is not installed (got \"" + family +
+                               "\"); scripts/setup installs it");
+    }
+  }
+  g_object_unref(context);
+}
 
 TextSize measure(cairo_t* cr, std::string_view text, const Font& font) {
   Layout layout = makeLayout(cr, text, font);

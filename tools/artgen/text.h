@@ -40,6 +40,10 @@ void plain(cairo_t* cr, std::string_view text, double x, double y, const Font& f
 // Running text wrapped to width; returns the height used. Lines may use Pango markup (<b>..</b>).
 double paragraph(cairo_t* cr, std::string_view markup, double x, double y, double width, const Font& font,
                  Rgb colour, double lineSpacing = 1.15, bool centred = false);
+// Throws std::runtime_error unless both faces are installed: a fallback font would change every
+// caption and every byte of the art.
+void requireFonts();
+
 // The largest size (at most font.px) at which text fits width.
 Font fitted(cairo_t* cr, std::string_view text, Font font, double width);
 
