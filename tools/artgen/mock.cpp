@@ -96,6 +96,14 @@ void exitDialog(Screen& s) {
   s.put("cursor", 0, {335, 395, 0.4});
 }
 
+void scoreDialog(Screen& s) {
+  s.put("lose", 0, {});
+  s.put("yourscoreis", 0, {240, 40});
+  s.put("editname", 0, {308, 488});
+  s.number("12450", 410, 220, hex(0x323232));
+  s.number("Вор_", 311, 494, hex(0x323232), 20, Align::Left);
+}
+
 void street(Screen& s) {
   s.put("scr_choose", 0, {});
   const Point windows[6] = {{33, 207}, {198, 132}, {308, 259}, {419, 121}, {535, 241}, {659, 135}};
@@ -211,6 +219,7 @@ bool writeMockScreens(const Catalog& catalog, const std::string& dir) {
       {"help2", [](Screen& s) { help(s, "scr_help2"); }},
       {"help3", [](Screen& s) { help(s, "scr_help3"); }},
       {"exit", exitDialog},
+      {"score", scoreDialog},
       {"street", street},
   };
   bool ok = true;
@@ -224,6 +233,14 @@ bool writeMockScreens(const Catalog& catalog, const std::string& dir) {
     room(s, scene);
     ok = s.write(fs::path(dir) / ("room" + std::to_string(scene.level) + ".png")) && ok;
   }
+  // the safe cracked in the first house, and the tally over it
+  Screen done(catalog);
+  room(done, roomScenes().front());
+  done.put("seiftake", 0, {});
+  done.put("scr_levcompl", 0, {230, 40});
+  done.number("6210", 370, 360, {1, 1, 1}, 26, Align::Left);
+  done.number("2:15", 370, 457, {1, 1, 1}, 26, Align::Left);
+  ok = done.write(fs::path(dir) / "levelcomplete.png") && ok;
   return ok;
 }
 
