@@ -38,7 +38,7 @@ void lamplight(cairo_t* cr, const House& h, int wallX) {
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, wallX, kFloorY);
   cairo_clip(cr);
-  glow(cr, cx, 20, 150, h.lamp, 0.42);
+  glow(cr, cx, 20, 150, h.lamp, 0.32);
   cairo_rectangle(cr, 0, 0, wallX, kFloorY);
   const Rgb shadow{0.08, 0.04, 0.02};
   linearFill(cr, {0, 0}, {static_cast<double>(wallX), 0},
@@ -82,6 +82,13 @@ void darkRoom(cairo_t* cr, const House& h, int wallX, int variant) {
       cairo_curve_to(cr, 90, 120, 112, 140, 114, 190);
       cairo_close_path(cr);
       shaded(cr, hex(0xD8D8E4), {40, 125}, {100, 190});
+      for (const double x : {44.0, 66.0, 90.0}) {  // the folds of the sheet
+        cairo_move_to(cr, x, 140);
+        cairo_curve_to(cr, x - 4, 160, x + 4, 172, x - 2, 189);
+      }
+      setColor(cr, hex(0x9A9AB0));
+      cairo_set_line_width(cr, 1.2);
+      cairo_stroke(cr);
       break;
     case 2:  // a picture frame and a cobweb
       roundedRect(cr, 38, 34, 56, 42, 2);
