@@ -99,7 +99,7 @@ int pack(const std::string& manifestPath, const std::string& outPath, std::ostre
 // (Filepath names are looked up in the working directory).
 int list(const std::string& path, std::ostream& out, std::ostream& err) {
   CollectedMessages messages;
-  RecordingDevice device;  // outlives the textures made on it
+  RecordingDevice device;  // outlives the list: its textures go back to it when the list goes
   TNkImageList images(messages);
   load(path, images.ImageList(), messages);
   const TImageListCollection& items = images.ImageList();
