@@ -38,7 +38,7 @@ void TSongListItem::Open(const std::string& fileName) {
   release();
   if (channel_ < 0) channel_ = output_.addChannel();
   if (channel_ < 0) throw std::runtime_error("Failed to initialise DirectX Audio. DirectX 8 may not be installed");
-  playback_.emplace();
+  playback_ = Playback{};
   playback_->wave = output_.loadWave(fileName);
   opened_ = playback_->wave != 0;
 }
