@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "app/form1.h"
@@ -12,7 +11,7 @@
 #include "game/level_file.h"
 #include "game/player.h"
 #include "game/world_objects.h"
-#include "game_folder.h"
+#include "game_window.h"
 #include "platform/keys.h"
 #include "support/play_pictures.h"
 #include "support/recording_messages.h"
@@ -33,30 +32,19 @@ inline void writeHouse(int level, const Furnish& furnish) {
 
 // The game window on a virtual clock, in a game folder with the play pictures and the test's
 // house, playing that level from its start: the level intro and the quick help are skipped.
-struct PlayGame {
+struct PlayGame : GameWindow {
   PlayGame(int level, const Furnish& furnish) {
     RecordingMessages quiet;
     TImageListCollection pictures(quiet);
     addPlayPictures(pictures);
     folder.dir.write("Data/data.oil", writeImageLibrary(pictures));
     writeHouse(level, furnish);
-    FormOptions options;
-    options.seed = 3;
-    options.startLevel = level;
-    form = std::make_unique<TForm1>(host, options);
-    form->FormCreate();
-    form->FormShow();
+    start(level);
     form->GameState.FirstGame = false;
     form->LeaveState(11);
     form->EnterState(12);
   }
 
-  void frames(int n) {
-    for (int i = 0; i < n; ++i) {
-      host.clock().advance(VirtualClock::kFrequency / 120);
-      host.application().idle();
-    }
-  }
   // Runs frames until `done` holds; how many it took, or -1 when it did not within `limit`.
   int until(const std::function<bool()>& done, int limit) {
     for (int n = 0; n < limit; ++n) {
@@ -64,10 +52,6 @@ struct PlayGame {
       frames(1);
     }
     return done() ? limit : -1;
-  }
-  void tap(int key) {
-    form->keyDown(key);
-    form->keyUp(key);
   }
   // Lets a key go and gives the rules the frame that acts on it.
   void press(int key) {
@@ -85,7 +69,6 @@ struct PlayGame {
   // Runs the action he has just started to its end.
   void finishAction() { until([&] { return !form->AnimTimer->Enabled(); }, 2000); }
 
-  int state() const { return form->GameState.ScreenState; }
   TPlayer& player() const { return *form->Play.player; }
   const std::vector<std::string>& sounds() const { return form->Sounds.Played(); }
   int spritesNamed(const std::string& name) const {
@@ -96,10 +79,6 @@ struct PlayGame {
   bool played(const std::string& effect) const {
     return std::find(sounds().begin(), sounds().end(), effect) != sounds().end();
   }
-
-  GameFolder folder;
-  TestHost host;
-  std::unique_ptr<TForm1> form;
 };
 
 }  // namespace nk::test

@@ -127,32 +127,29 @@ int countOf(const Actions& f) {
 }
 
 TEST(Actions, EachEndsOnItsTickWithItsEffects) {
+  const auto doorOpened = [](Actions& f) {
+    EXPECT_EQ(f.room().stored.doorOpen, 1);
+    EXPECT_EQ(f.room().door->PatternIndex, 1);
+  };
+  // The door of the room on the left, seen from his room as its back door.
+  const auto backDoorOpened = [](Actions& f) {
+    EXPECT_EQ(f.play.grid.cell(1, 2).stored.doorOpen, 1);
+    EXPECT_EQ(f.play.backDoor->PatternIndex, 2);
+  };
   const struct {
     Action action;
     int32_t endTick;
     ActionEnd end;
     std::function<void(Actions&)> check;
   } cases[] = {
-      {Action::OpenDoor, 233, ActionEnd::BackToPlay,
-       [](Actions& f) {
-         EXPECT_EQ(f.room().stored.doorOpen, 1);
-         EXPECT_EQ(f.room().door->PatternIndex, 1);
-       }},
-      {Action::OpenBackDoor, 233, ActionEnd::BackToPlay,
-       [](Actions& f) {
-         EXPECT_EQ(f.play.grid.cell(1, 2).stored.doorOpen, 1);
-         EXPECT_EQ(f.play.backDoor->PatternIndex, 2);
-       }},
+      {Action::OpenDoor, 233, ActionEnd::BackToPlay, doorOpened},
+      {Action::OpenBackDoor, 233, ActionEnd::BackToPlay, backDoorOpened},
       {Action::OpenDoorWithKey, 473, ActionEnd::BackToPlay,
-       [](Actions& f) {
-         EXPECT_EQ(f.room().stored.doorOpen, 1);
+       [doorOpened](Actions& f) {
+         doorOpened(f);
          EXPECT_EQ(f.player->CarriedKeys[1], 1);  // a key opens any number of doors
        }},
-      {Action::OpenBackDoorWithKey, 473, ActionEnd::BackToPlay,
-       [](Actions& f) {
-         EXPECT_EQ(f.play.grid.cell(1, 2).stored.doorOpen, 1);
-         EXPECT_EQ(f.play.backDoor->PatternIndex, 2);
-       }},
+      {Action::OpenBackDoorWithKey, 473, ActionEnd::BackToPlay, backDoorOpened},
       {Action::WalkThroughDoor, 259, ActionEnd::BackToPlay,
        [](Actions& f) {
          EXPECT_EQ(f.player->Column, 2);
