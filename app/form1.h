@@ -114,10 +114,12 @@ class TForm1 final : public WindowEvents {
   void tickLevelIntro();
   void tickPlay();
   void tickQuickHelp();
-  // The burglar's actions: starting one hands the frames to AnimTimer, its end hands them back.
+  // The burglar's actions (anim_tick.cpp): starting one hands the frames to AnimTimer, its end
+  // hands them back.
   void startAction(Action action);
   void handBackToPlay();
-  // The level-complete tally and the three ways of being caught (caught_ticks.cpp).
+  // The level-complete tally (level_complete.cpp) and the three ways of being caught
+  // (caught_ticks.cpp).
   void enterLevelComplete();
   void leaveLevelComplete();
   void tickLevelComplete();
