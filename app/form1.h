@@ -114,6 +114,22 @@ class TForm1 final : public WindowEvents {
   void tickLevelIntro();
   void tickPlay();
   void tickQuickHelp();
+  // The burglar's actions (anim_tick.cpp): starting one hands the frames to AnimTimer, its end
+  // hands them back.
+  void startAction(Action action);
+  void handBackToPlay();
+  // The level-complete tally (level_complete.cpp) and the three ways of being caught
+  // (caught_ticks.cpp).
+  void enterLevelComplete();
+  void leaveLevelComplete();
+  void tickLevelComplete();
+  void enterShot();
+  void enterTimeUp();
+  void tickShot();
+  void tickTimeUp();
+  void tickLaser();
+  void loseLife(int caughtState);
+  void fadeToWhite() { NkFader1->FadeToColor(255, 255, 255, 1.0f); }
   // Frame brackets shared by the screens: clear and begin, and end and present.
   void beginFrame();
   void endFrame();
@@ -125,7 +141,7 @@ class TForm1 final : public WindowEvents {
   // Marks every sprite of that name dead and frees the dead.
   void killByName(const std::string& name);
   void freeFirstSprite(int times);
-  int32_t introStarted = 0;
+  int32_t introStarted = 0;  // in the time-is-up screen: whether a key was let go
   bool helpWaiting = false, helpClosing = false;
   void startAudio();
   void stopTuneForGood(const std::string& name);

@@ -1,9 +1,11 @@
 // The game frame timer: the level intro, play and the quick help; and the level clock.
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "app/form1.h"
 #include "engine/image_list_item.h"
+#include "game/play_commands.h"
 #include "game/player.h"
 #include "game/walking.h"
 #include "game/world_objects.h"
@@ -16,12 +18,14 @@ void TForm1::GameTimerTimer(TNkTimer&) {
   switch (GameState.ScreenState) {
     case 11: tickLevelIntro(); break;
     case 12: tickPlay(); break;
+    case 13: tickLevelComplete(); break;
+    case 14: tickShot(); break;
+    case 17: tickTimeUp(); break;
     case 18: tickQuickHelp(); break;
+    case 19: tickLaser(); break;
     default: break;
   }
 }
-
-void TForm1::AnimTimerTimer(TNkTimer&) {}
 
 void TForm1::tickLevelIntro() {
   int32_t& n = GameState.TickCounter;
@@ -65,17 +69,39 @@ void TForm1::tickPlay() {
   TPlayer& player = *Play.player;
   player.AnimActive = false;
   NkSprite1->Collision();
-  if (GameState.ScreenState != 12) return;  // caught by the laser
+  // Caught by the laser: the rest of the tick belongs to that sequence.
+  if (GameState.ScreenState != 12) return;
   beginFrame();
-  const TLevelCell& room = Play.grid.cell(player.Column, player.Row);
-  if (GameState.RightHeld || GameState.LeftHeld) {
-    WalkStep(player, room, levelBuilder, GameState.RightHeld, GameState.LeftHeld);
-  } else if (takeReleased(vk::Right) || takeReleased(vk::Left)) {
-    player.SetPatternIndex(0);
+  const PlayCommand command = TakePlayCommand(GameState.KeyReleased, GameState.RightHeld, GameState.LeftHeld);
+  // Whatever he is told to do next, the thought about the missing key goes.
+  if (command != PlayCommand::None && command != PlayCommand::Stand) RemoveThinkBubble(Play, *NkSprite1);
+  std::optional<Action> action;
+  switch (command) {
+    case PlayCommand::None: break;
+    case PlayCommand::Quit:
+      Timer1->SetEnabled(false);
+      EnterState(0);
+      break;
+    case PlayCommand::Walk:
+      WalkStep(player, Play.grid.cell(player.Column, player.Row), levelBuilder, GameState.RightHeld,
+               GameState.LeftHeld);
+      break;
+    case PlayCommand::Stand: player.SetPatternIndex(0); break;
+    case PlayCommand::Pause:
+      Timer1->SetEnabled(false);
+      EnterState(16);
+      break;
+    case PlayCommand::Use: action = UseAction(player, Play.grid); break;
+    case PlayCommand::Take: action = TakeAction(player); break;
+    case PlayCommand::ClimbDown: action = ClimbAction(player, Play.grid, /*up=*/false); break;
+    case PlayCommand::ClimbUp: action = ClimbAction(player, Play.grid, /*up=*/true); break;
   }
+  if (action) startAction(*action);
   NkSprite1->Dead();
   NkSprite1->Move(1.0f);
   NkSprite1->Draw();
+  // side numbers
+  // time
   for (size_t k = 0; k < Play.playerKeys.size(); ++k) {
     if (player.CarriedKeys[k] != 0 && Play.playerKeys[k] != nullptr) Play.playerKeys[k]->Visible = true;
   }

@@ -15,6 +15,9 @@ void TForm1::EnterState(int state) {
     case 3: enterMainMenu(); break;
     case 11: enterLevelIntro(); break;
     case 12: StartLevel(); break;
+    case 13: enterLevelComplete(); break;
+    case 14: enterShot(); break;
+    case 17: enterTimeUp(); break;
     case 18: enterQuickHelp(); break;
     case 19:
       GameState.ScreenState = 19;
@@ -33,6 +36,12 @@ void TForm1::LeaveState(int state) {
       clearKeyReleased();
       levelBuilder.TearDown();
       break;
+    case 13: leaveLevelComplete(); break;
+    case 14:
+      killByName("heart");
+      Play.heart = nullptr;
+      break;
+    case 17: killByName("timesup"); break;
     case 18:
       killByName("scr_fasthelp");
       clearKeyReleased();

@@ -272,6 +272,10 @@ void LevelBuilder::TearDown() {
     if (s->Name == "panel" || s->Name == "playerkeys") delete s;
   }
   play_.playerKeys = {};
+  // A thought bubble still up when the level ends would outlive its burglar.
+  delete play_.think;
+  play_.think = nullptr;
+  play_.thinkShown = false;
   delete play_.player;
   play_.player = nullptr;
   delete play_.backDoor;

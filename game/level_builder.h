@@ -22,7 +22,8 @@ class LevelBuilder {
   void Reveal(int32_t column, int32_t row);
   void Conceal(int32_t column, int32_t row);
   void ScrollWorld(int32_t dx, int32_t dy);
-  // Frees every sprite of the level: objects, walls, scenery, panel, key icons, burglar, back door.
+  // Frees every sprite of the level: objects, walls, scenery, panel, key icons, burglar, back door
+  // and his thought bubble.
   void TearDown();
 
   // Every object a cell has while lit, and forgetting them once the engine freed them.

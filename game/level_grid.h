@@ -63,6 +63,8 @@ struct TLevelGrid {
   bool contains(int32_t column, int32_t row) const {
     return column >= 0 && column <= columnCount && row >= 0 && row <= lastRow;
   }
+  // A room the burglar can be in: the outer wall of column 0 is not one.
+  bool isRoom(int32_t column, int32_t row) const { return column >= 1 && contains(column, row); }
 };
 
 }  // namespace nk

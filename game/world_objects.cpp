@@ -91,6 +91,16 @@ TGuy::TGuy(const World& w, int x, int y, int) : TSimpleAnimSprite(w.sprites) {
   placeSprite(*this, w.image("guy"), "guy", 200, 0, x, y, Hit::Precise);
 }
 
+bool TGuy::AimStep(bool facesPlayer) {
+  int frame = PatternIndex + 1;
+  if (facesPlayer && frame == 5) frame = 7;
+  if (!facesPlayer && frame == 6) frame = 9;
+  const bool fires = frame == 5 || frame == 7;
+  if (frame == 10) frame = 0;
+  SetPatternIndex(frame);
+  return fires;
+}
+
 TCat::TCat(const World& w, int x, int y, int) : TSimpleAnimSprite(w.sprites) {
   placeSprite(*this, w.image("cat"), "cat", 200, 0, x, y, Hit::Precise);
   animate(*this, 21);

@@ -68,6 +68,9 @@ class TGuy : public TSimpleAnimSprite {
  public:
   TGuy(const World& world, int x, int y, int frame = 0);
   const char* ClassName() const override { return "TGuy"; }
+  // One step of turning and firing: he fires on frame 7 when he faces the burglar (mirrored)
+  // and on frame 5 otherwise, skipping the other firing picture. True when this step fires.
+  bool AimStep(bool facesPlayer);
 };
 
 // The cat.

@@ -3,37 +3,15 @@
 #include "app/form1.h"
 #include "game/level_file.h"
 #include "game/player.h"
-#include "game_folder.h"
+#include "game_window.h"
 #include "platform/keys.h"
 
 namespace nk {
 namespace {
 
-// The game window on a virtual clock, run a frame at a time.
-struct Game {
-  explicit Game(std::optional<int32_t> level = std::nullopt) {
-    FormOptions options;
-    options.seed = 3;
-    options.startLevel = level;
-    form = std::make_unique<TForm1>(host, options);
-    form->FormCreate();
-    form->FormShow();
-  }
-  void frames(int n) {
-    for (int i = 0; i < n; ++i) {
-      host.clock().advance(VirtualClock::kFrequency / 120);
-      host.application().idle();
-    }
-  }
-  void tap(int key) {
-    form->keyDown(key);
-    form->keyUp(key);
-  }
-  int state() const { return form->GameState.ScreenState; }
-
-  test::GameFolder folder;
-  test::TestHost host;
-  std::unique_ptr<TForm1> form;
+// The game window, from its start or from a new game on a level.
+struct Game : test::GameWindow {
+  explicit Game(std::optional<int32_t> level = std::nullopt) { start(level); }
 };
 
 TEST(ScreenFlow, AnyKeyOnTheTitleOpensTheMainMenuButAClickDoesNot) {

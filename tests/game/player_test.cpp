@@ -2,23 +2,13 @@
 
 #include "game/walking.h"
 #include "game/world_objects.h"
-#include "world_fixture.h"
+#include "house_fixture.h"
 
 namespace nk {
 namespace {
 
-using test::WorldFixture;
-
-struct PlayerFixture : WorldFixture {
-  PlayerFixture() {
-    const LevelConstants& k = *findLevelConstants(1);
-    LevelFile file = makeEmptyLevel(k.columnCount, k.lastRow);
-    file.cell(1, 2).lit = 1;
-    builder.Build(file, k);
-    player = play.player = new TPlayer(world, 1, 2);
-  }
-  TPlayer* player;
-};
+// Level 1 with the burglar in his starting room.
+using PlayerFixture = test::HouseFixture;
 
 TEST(PlayerWalk, RightStopsAfterPosition151AndBothArrowsWalkRight) {
   PlayerFixture f;
