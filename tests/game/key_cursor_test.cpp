@@ -8,7 +8,7 @@ namespace {
 
 TEST(KeyCursor, PlacesItselfBesideTheFocusedEntry) {
   test::WorldFixture f;
-  f.add("cursor", 60, 40, 1);
+  test::addPicture(f.images.ImageList(), "cursor", 60, 40, 1);
   TGameState state;
   TKeyCurs cursor(f.world, state);
   int highlighted = -1;
