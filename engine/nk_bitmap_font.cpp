@@ -7,6 +7,7 @@
 #include "engine/nk_image_list.h"
 #include "engine/nk_round.h"
 #include "engine/nk_screen.h"
+#include "engine/power_of_two.h"
 #include "platform/cp1251.h"
 
 namespace nk {
@@ -14,12 +15,6 @@ namespace {
 
 // The largest atlas we grow to when a face's glyphs overflow the size the point size asks for.
 constexpr int kLargestAtlas = 4096;
-
-int powerOfTwoEstimate(int size) {
-  int result = 2;
-  while (result < size) result *= 2;
-  return result;
-}
 
 }  // namespace
 
@@ -64,8 +59,8 @@ void TNkBitmapFont::SetNkImageIndex(int index) {
   sizeFactor_ = 1.0f;
   cellWidth_ = item.TileWidth();
   cellHeight_ = item.TileHeight();
-  const int textureWidth = item.TextureWidth() >= 2 ? item.TextureWidth() : powerOfTwoEstimate(item.PictureWidth());
-  const int textureHeight = item.TextureHeight() >= 2 ? item.TextureHeight() : powerOfTwoEstimate(item.PictureHeight());
+  const int textureWidth = item.TextureWidth() >= 2 ? item.TextureWidth() : PowerOfTwoAtLeast(item.PictureWidth());
+  const int textureHeight = item.TextureHeight() >= 2 ? item.TextureHeight() : PowerOfTwoAtLeast(item.PictureHeight());
   const int columns = item.PatternColumns(), count = item.PatternCount();
   for (int s = 0; s < 256; ++s) {
     Slot& slot = slots_[static_cast<size_t>(s)];
