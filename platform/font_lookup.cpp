@@ -27,13 +27,25 @@ bool sameName(std::string_view a, std::string_view b) {
   });
 }
 
+// fontconfig is started once, on the first lookup, and its caches freed when the program ends.
+bool fontconfigReady() {
+  struct Library {
+    bool ok = FcInit() == FcTrue;
+    ~Library() {
+      if (ok) FcFini();
+    }
+  };
+  static Library library;
+  return library.ok;
+}
+
 struct Match {
   FontFile file;
   bool familyInstalled = false;
 };
 
 std::optional<Match> match(std::string_view family, int weight, bool italic) {
-  if (FcInit() != FcTrue) return std::nullopt;
+  if (!fontconfigReady()) return std::nullopt;
   FcPattern* pattern = FcPatternCreate();
   const std::string name(family);
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
