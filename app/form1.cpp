@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/config_file.h"
+#include "engine/color.h"
 #include "platform/files.h"
 #include "platform/keys.h"
 
@@ -34,6 +35,10 @@ TForm1::TForm1(Host& h, FormOptions opts)
       NkSprite1(std::make_unique<TNkSprite>(messages)),
       world{*NkSprite1, NkImageList1->ImageList(), 1},
       levelBuilder(world, Play, random) {
+  NkFont1 = std::make_unique<TNkFont>();
+  NkFont2 = std::make_unique<TNkFont>();
+  NkFont3 = std::make_unique<TNkFont>();
+  NkBitmapFont1 = std::make_unique<TNkBitmapFont>();
   NkFader1 = std::make_unique<TNkFader>();
   NkScreen1 = std::make_unique<TNkScreen>(host);
   NkScreen1->CenterX = 400;
@@ -41,6 +46,10 @@ TForm1::TForm1(Host& h, FormOptions opts)
   NkScreen1->ShowMouseCursor = false;
   NkImageList1->SetNkScreen(*NkScreen1);
   ShareList->SetNkScreen(*NkScreen1);
+  for (TNkFont* font : {NkFont1.get(), NkFont2.get(), NkFont3.get()}) font->SetNkScreen(*NkScreen1);
+  // Image index 0, white, line space 10, scale 1, no spacing, top-left: the font's own defaults.
+  NkBitmapFont1->SetNkScreen(*NkScreen1);
+  NkBitmapFont1->SetNkImageList(NkImageList1.get());
   NkFader1->NkScreen = NkScreen1.get();
   Application& app = host.application();
   NkTimer1 = makeFrameTimer(app, [this](TNkTimer& t) { NkTimer1Timer(t); });
@@ -75,10 +84,14 @@ void TForm1::FormCreate() {
   GameState.Score = 0;
   GameState.Level = 1;
   GameState.FirstGame = true;
-  // Here NkFont1 becomes "verdana" 10, opaque white.
+  NkFont1->SetFont("verdana", 10, FontStyle{});
+  NkFont1->SetColor(MakeColor(255, 255, 255, 255));
   readConfig();
-  // Here NkBitmapFont1 is built from "DS Zombie Cyr" 24 with the game's 109 characters, and the
-  // exit promotion screen loads its description.
+  NkBitmapFont1->BuildFromSystemFont("DS Zombie Cyr", TNkBitmapFont::DefaultCharacters(), 0, 24);
+  NkBitmapFont1->SetRed(255);
+  NkBitmapFont1->SetBlue(255);
+  NkBitmapFont1->SetGreen(255);
+  // Here the exit promotion screen loads its description.
 }
 
 void TForm1::readConfig() {
@@ -119,7 +132,12 @@ void TForm1::startAudio() {
   if (!GameState.MusicOn) menu->Stop();
 }
 
-void TForm1::FormActivate() {}
+// A device reset leaves the bitmap font on its fallback; coming back to the window brings the
+// game's face back.
+void TForm1::FormActivate() {
+  NkBitmapFont1->InitDevice();
+  NkBitmapFont1->RebuildFromSystemFont();
+}
 
 void TForm1::FormKeyDown(int key) {
   if (key == vk::Right) GameState.RightHeld = true;

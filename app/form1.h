@@ -14,7 +14,9 @@
 #include "app/sound_setup.h"
 #include "app/window_timer.h"
 #include "audio/sound_board.h"
+#include "engine/nk_bitmap_font.h"
 #include "engine/nk_fader.h"
+#include "engine/nk_font.h"
 #include "engine/nk_image_list.h"
 #include "engine/nk_screen.h"
 #include "engine/nk_sprite.h"
@@ -81,6 +83,8 @@ class TForm1 final : public WindowEvents {
   // The screen comes after the components it tells about device changes: it is destroyed first,
   // while they still exist.
   std::unique_ptr<TNkImageList> NkImageList1, ShareList;
+  std::unique_ptr<TNkFont> NkFont1, NkFont2, NkFont3;
+  std::unique_ptr<TNkBitmapFont> NkBitmapFont1;
   std::unique_ptr<TNkSprite> NkSprite1;
   std::unique_ptr<TNkFader> NkFader1;
   std::unique_ptr<TNkScreen> NkScreen1;

@@ -4,18 +4,13 @@
 #include <filesystem>
 
 #include "engine/filepath.h"
+#include "engine/power_of_two.h"
 
 namespace nk {
 namespace {
 
 // Divisions by a tile size below 1 (a zero before the picture is known, or a bad file) give no patterns.
 int32_t tilesIn(int32_t pictureSize, int32_t tileSize) { return tileSize >= 1 ? pictureSize / tileSize : 0; }
-
-int32_t powerOfTwoAtLeast(int32_t size) {
-  int32_t result = 2;
-  while (result < size) result *= 2;
-  return result;
-}
 
 }  // namespace
 
@@ -36,8 +31,8 @@ void TImageListItem::AssignPicture(const TGraphic& graphic) {
   SetTileWidth(PictureWidth_);
   SetTileHeight(PictureHeight_);
   if (TextureWidth_ < 2) {
-    TextureWidth_ = powerOfTwoAtLeast(PictureWidth_);
-    TextureHeight_ = powerOfTwoAtLeast(PictureHeight_);
+    TextureWidth_ = PowerOfTwoAtLeast(PictureWidth_);
+    TextureHeight_ = PowerOfTwoAtLeast(PictureHeight_);
   }
 }
 

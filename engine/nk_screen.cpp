@@ -118,9 +118,12 @@ void TNkScreen::SetBlendMode(int mode) {
   if (initialised_) applyBlend();
 }
 
-void TNkScreen::SetDestBlend(BlendFactor dst) {
-  if (dst == dst_) return;
-  dst_ = dst;
+void TNkScreen::SetDestBlend(BlendFactor dst) { SetBlend({src_, dst}); }
+
+void TNkScreen::SetBlend(BlendFactors factors) {
+  if (factors.src == src_ && factors.dst == dst_) return;
+  src_ = factors.src;
+  dst_ = factors.dst;
   if (initialised_) applyBlend();
 }
 

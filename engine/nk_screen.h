@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "engine/blend_modes.h"
 #include "platform/host.h"
 #include "platform/render_device.h"
 
@@ -75,6 +76,10 @@ class TNkScreen {
   int BlendMode() const { return blendMode_; }
   // Changes only the destination factor, leaving the recorded blend mode as it is.
   void SetDestBlend(BlendFactor dst);
+  // The device's factors as they stand, and setting them without recording a blend mode: for
+  // drawing that must put back whatever it found.
+  BlendFactors Blend() const { return {src_, dst_}; }
+  void SetBlend(BlendFactors factors);
   void ToggleFullScreen();
   // A device reset with every component told before and after; false when the device cannot yet.
   bool ResetDevice();

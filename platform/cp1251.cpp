@@ -15,11 +15,6 @@ constexpr std::array<char32_t, 128> kHigh = {
     0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB,
     0x0458, 0x0405, 0x0455, 0x0457};
 
-char32_t highCodePoint(unsigned char b) {
-  if (b >= 0xC0) return 0x0410 + (b - 0xC0);  // А..я are contiguous in both
-  return kHigh[b - 0x80];
-}
-
 void appendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -33,7 +28,15 @@ void appendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-char fromCodePoint(char32_t cp) {
+}  // namespace
+
+char32_t cp1251ToCodePoint(unsigned char b) {
+  if (b < 0x80) return b;
+  if (b >= 0xC0) return 0x0410 + (b - 0xC0);  // А..я are contiguous in both
+  return kHigh[b - 0x80];
+}
+
+char cp1251FromCodePoint(char32_t cp) {
   if (cp < 0x80) return static_cast<char>(cp);
   if (cp >= 0x0410 && cp <= 0x044F) return static_cast<char>(0xC0 + (cp - 0x0410));
   for (int b = 0x80; b < 0xC0; ++b) {
@@ -41,8 +44,6 @@ char fromCodePoint(char32_t cp) {
   }
   return '?';
 }
-
-}  // namespace
 
 std::string cp1251ToUtf8(std::string_view text) {
   std::string out;
@@ -52,7 +53,7 @@ std::string cp1251ToUtf8(std::string_view text) {
     if (b < 0x80) {
       out += c;
     } else {
-      const char32_t cp = highCodePoint(b);
+      const char32_t cp = cp1251ToCodePoint(b);
       appendUtf8(out, cp != 0 ? cp : U'\uFFFD');
     }
   }
@@ -90,7 +91,7 @@ std::string utf8ToCp1251(std::string_view utf8) {
       ++i;
       continue;
     }
-    out += fromCodePoint(cp);
+    out += cp1251FromCodePoint(cp);
     i += static_cast<size_t>(extra) + 1;
   }
   return out;

@@ -11,4 +11,9 @@ namespace nk {
 std::string utf8ToCp1251(std::string_view utf8);
 std::string cp1251ToUtf8(std::string_view text);
 
+// One byte's Unicode code point; 0 for the one unassigned byte (0x98).
+char32_t cp1251ToCodePoint(unsigned char byte);
+// The byte of a code point; '?' when the code page lacks it.
+char cp1251FromCodePoint(char32_t codePoint);
+
 }  // namespace nk

@@ -27,6 +27,7 @@ class RecordingDevice final : public RenderDevice {
   void setBlend(BlendFactor src, BlendFactor dst) override;
   void bindTexture(TextureId id) override { bound = id; }
   void drawFan(const QuadVertices& quad) override;
+  int maxTextureSize() const override { return maxTexture; }
   TextureId createTexture(int width, int height) override;
   void updateTexture(TextureId id, const uint32_t* argb) override;
   void destroyTexture(TextureId id) override;
@@ -46,6 +47,7 @@ class RecordingDevice final : public RenderDevice {
   DeviceStatus statusToReport = DeviceStatus::Ready;
   bool resetSucceeds = true;
   bool createSucceeds = true;  // false: createTexture fails (returns 0)
+  int maxTexture = 4096;
 
  private:
   void log(const char* what) { calls.emplace_back(what); }

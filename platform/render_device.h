@@ -45,6 +45,8 @@ class RenderDevice {
   // Two triangles: (0, 1, 2) and (0, 2, 3).
   virtual void drawFan(const QuadVertices& quad) = 0;
 
+  // The largest texture side the device accepts.
+  virtual int maxTextureSize() const = 0;
   // Textures hold ARGB pixels, row by row; the device keeps its own copy.
   virtual TextureId createTexture(int width, int height) = 0;
   virtual void updateTexture(TextureId id, const uint32_t* argb) = 0;

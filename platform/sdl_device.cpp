@@ -41,6 +41,10 @@ class GeometryDevice final : public RenderDevice {
   GeometryDevice(SDL_Renderer* renderer, int width, int height)
       : renderer_(renderer), width_(width), height_(height) {
     setLetterbox(renderer_, width_, height_);
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer_, &info) == 0 && info.max_texture_width > 0) {
+      maxTexture_ = std::min(info.max_texture_width, info.max_texture_height);
+    }
   }
   ~GeometryDevice() override {
     for (auto& [id, t] : textures_) SDL_DestroyTexture(t.texture);
@@ -83,6 +87,7 @@ class GeometryDevice final : public RenderDevice {
     }
     SDL_RenderGeometry(renderer_, bound_, v, 4, kIndices, 6);
   }
+  int maxTextureSize() const override { return maxTexture_; }
   TextureId createTexture(int width, int height) override {
     const TextureId id = nextTexture_++;
     Texture t{nullptr, width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, 0)};
@@ -134,6 +139,7 @@ class GeometryDevice final : public RenderDevice {
 
   SDL_Renderer* renderer_;
   int width_, height_;
+  int maxTexture_ = 4096;  // when the renderer does not say
   std::unordered_map<TextureId, Texture> textures_;
   TextureId nextTexture_ = 1;
   SDL_Texture* bound_ = nullptr;

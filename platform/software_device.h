@@ -24,6 +24,8 @@ class SoftwareDevice : public RenderDevice {
   void setBlend(BlendFactor src, BlendFactor dst) override;
   void bindTexture(TextureId id) override;
   void drawFan(const QuadVertices& quad) override;
+  // Memory is the only limit; this is what any accelerated device offers at least.
+  int maxTextureSize() const override { return 4096; }
   TextureId createTexture(int width, int height) override;
   void updateTexture(TextureId id, const uint32_t* argb) override;
   void destroyTexture(TextureId id) override;

@@ -10,6 +10,21 @@
 
 namespace nk::test {
 
+// Adds to list a picture of w x h filled by pixel(x, y), cut into tiles of tw x th.
+template <typename PixelFn>
+TImageListItem& addTestImage(TNkImageList& list, const char* name, int w, int h, int tw, int th, PixelFn pixel) {
+  std::vector<uint32_t> pixels;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) pixels.push_back(pixel(x, y));
+  }
+  TImageListItem& item = list.ImageList().Add();
+  item.Name = name;
+  item.AssignPicture(*decodeGraphic(GraphicKind::Png, *encodePng(w, h, pixels)));
+  item.SetTileWidth(tw);
+  item.SetTileHeight(th);
+  return item;
+}
+
 // A screen on a recording device with one image list joined to it.
 struct ScreenFixture {
   explicit ScreenFixture(std::unique_ptr<RenderDevice> device = std::make_unique<RecordingDevice>())
@@ -17,19 +32,9 @@ struct ScreenFixture {
     list.SetNkScreen(screen);
   }
 
-  // Adds a picture of w x h filled by pixel(x, y), cut into tiles of tw x th.
   template <typename PixelFn>
   TImageListItem& addImage(const char* name, int w, int h, int tw, int th, PixelFn pixel) {
-    std::vector<uint32_t> pixels;
-    for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) pixels.push_back(pixel(x, y));
-    }
-    TImageListItem& item = list.ImageList().Add();
-    item.Name = name;
-    item.AssignPicture(*decodeGraphic(GraphicKind::Png, *encodePng(w, h, pixels)));
-    item.SetTileWidth(tw);
-    item.SetTileHeight(th);
-    return item;
+    return addTestImage(list, name, w, h, tw, th, pixel);
   }
   TImageListItem& addImage(const char* name, int w, int h, int tw, int th) {
     return addImage(name, w, h, tw, th, [](int, int) { return 0xFFFFFFFFu; });

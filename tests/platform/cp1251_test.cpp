@@ -1,6 +1,7 @@
 #include "platform/cp1251.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 namespace nk {
 namespace {
@@ -11,6 +12,33 @@ TEST(Cp1251, EveryAssignedByteSurvivesARoundTrip) {
     const std::string one(1, static_cast<char>(b));
     EXPECT_EQ(utf8ToCp1251(cp1251ToUtf8(one)), one) << b;
   }
+}
+
+// The C library's own code page tables are the independent witness for the upper half.
+char32_t iconvCodePoint(unsigned char byte) {
+  iconv_t cd = iconv_open("UTF-32LE", "CP1251");
+  char in[1] = {static_cast<char>(byte)};
+  char out[4] = {};
+  char* inp = in;
+  char* outp = out;
+  size_t inLeft = 1, outLeft = 4;
+  const size_t done = iconv(cd, &inp, &inLeft, &outp, &outLeft);
+  iconv_close(cd);
+  if (done == static_cast<size_t>(-1)) return 0;
+  return static_cast<char32_t>(static_cast<unsigned char>(out[0]) | static_cast<unsigned char>(out[1]) << 8 |
+                               static_cast<unsigned char>(out[2]) << 16);
+}
+
+TEST(Cp1251, TheUpperHalfMapsToUnicodeAndBack) {
+  for (int b = 0x80; b < 0x100; ++b) {
+    const auto byte = static_cast<unsigned char>(b);
+    const char32_t cp = cp1251ToCodePoint(byte);
+    EXPECT_EQ(cp, iconvCodePoint(byte)) << std::hex << b;
+    if (cp != 0) {
+      EXPECT_EQ(static_cast<unsigned char>(cp1251FromCodePoint(cp)), byte) << std::hex << b;
+    }
+  }
+  EXPECT_EQ(cp1251FromCodePoint(U'\u20B4'), '?');  // the hryvnia sign is not in the code page
 }
 
 TEST(Cp1251, KnownCharacters) {
