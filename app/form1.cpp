@@ -35,6 +35,7 @@ TForm1::TForm1(Host& h, FormOptions opts)
       world{*NkSprite1, NkImageList1->ImageList(), 1},
       levelBuilder(world, Play, random) {
   NkFader1 = std::make_unique<TNkFader>();
+  NkGUI1 = std::make_unique<TNkGUI>(host.application().clock());
   NkScreen1 = std::make_unique<TNkScreen>(host);
   NkScreen1->CenterX = 400;
   NkScreen1->CenterY = 300;
@@ -42,6 +43,7 @@ TForm1::TForm1(Host& h, FormOptions opts)
   NkImageList1->SetNkScreen(*NkScreen1);
   ShareList->SetNkScreen(*NkScreen1);
   NkFader1->NkScreen = NkScreen1.get();
+  NkGUI1->SetNkScreen(*NkScreen1);
   Application& app = host.application();
   NkTimer1 = makeFrameTimer(app, [this](TNkTimer& t) { NkTimer1Timer(t); });
   GameTimer = makeFrameTimer(app, [this](TNkTimer& t) { GameTimerTimer(t); });
@@ -67,9 +69,9 @@ void TForm1::FormCreate() {
   ResetHiScores(GameState.HiScores);
   GameState.KeyReleased.fill(false);
   NkImageList1->ImageList().LoadFromFile("Data\\data.oil");
-  // Here the widgets take the window's input.
-  NkScreen1->Width = host.device().width();
-  NkScreen1->Height = host.device().height();
+  NkScreen1->Width = NkGUI1->ClientWidth = host.device().width();
+  NkScreen1->Height = NkGUI1->ClientHeight = host.device().height();
+  NkGUI1->ActivateInput();
   NkScreen1->Initialize();
   GameState.HiscoreName.clear();
   GameState.Score = 0;
@@ -77,8 +79,8 @@ void TForm1::FormCreate() {
   GameState.FirstGame = true;
   // Here NkFont1 becomes "verdana" 10, opaque white.
   readConfig();
-  // Here NkBitmapFont1 is built from "DS Zombie Cyr" 24 with the game's 109 characters, and the
-  // exit promotion screen loads its description.
+  // Here NkBitmapFont1 is built from "DS Zombie Cyr" 24 with the game's 109 characters and given
+  // to NkGUI1 as its NkBitmapFont, and the exit promotion screen loads its description.
 }
 
 void TForm1::readConfig() {
@@ -134,8 +136,23 @@ void TForm1::FormKeyUp(int key) {
 
 void TForm1::FormMouseDown(MouseButton, int, int) {}
 
+void TForm1::keyDown(int virtualKey) {
+  NkGUI1->KeyDownMessage(static_cast<uint16_t>(virtualKey));
+  FormKeyDown(virtualKey);
+}
+
+void TForm1::character(unsigned char cp1251) { NkGUI1->Character(cp1251); }
+
+void TForm1::mouseMove(int x, int y) { NkGUI1->PointerMove(x, y); }
+
+void TForm1::mouseDown(MouseButton button, int x, int y) {
+  if (!NkGUI1->ButtonDown(button)) FormMouseDown(button, x, y);
+}
+
+void TForm1::mouseUp(MouseButton button, int, int) { NkGUI1->ButtonUp(button); }
+
 // The close box does nothing until the exit path has run its course.
-bool TForm1::FormCloseQuery() { return GameState.ScreenState == 20; }
+bool TForm1::FormCloseQuery() { return GameState.ScreenState == 20 && ExitCountdown == 0; }
 
 void TForm1::FormClose() {
   // The window is going away whatever happens, so a failed save is reported here and not passed on.
