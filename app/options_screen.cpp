@@ -94,8 +94,8 @@ void TForm1::cancelOptions() {
 }
 
 void TForm1::tickOptions() {
-  const bool editing = ActiveEdit->Focused();
-  if (editing && takeReleased(vk::Back) && !ActiveEdit->Text.empty()) ActiveEdit->Text.pop_back();
+  // A Backspace let go while not editing is dropped, so that it cannot delete once editing starts.
+  if (takeReleased(vk::Back) && ActiveEdit->Focused() && !ActiveEdit->Text.empty()) ActiveEdit->Text.pop_back();
   const int32_t before = GameState.MenuIndex;
   moveMenuFocus(true);
   if (before == kNameEdit && GameState.MenuIndex != kNameEdit) ActiveEdit->Unfocus();

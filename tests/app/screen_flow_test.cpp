@@ -1,40 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
-#include "game/level_file.h"
 #include "game/player.h"
-#include "game_folder.h"
+#include "game_fixture.h"
 #include "platform/keys.h"
 
 namespace nk {
 namespace {
 
-// The game window on a virtual clock, run a frame at a time.
-struct Game {
-  explicit Game(std::optional<int32_t> level = std::nullopt) {
-    FormOptions options;
-    options.seed = 3;
-    options.startLevel = level;
-    form = std::make_unique<TForm1>(host, options);
-    form->FormCreate();
-    form->FormShow();
-  }
-  void frames(int n) {
-    for (int i = 0; i < n; ++i) {
-      host.clock().advance(VirtualClock::kFrequency / 120);
-      host.application().idle();
-    }
-  }
-  void tap(int key) {
-    form->keyDown(key);
-    form->keyUp(key);
-  }
-  int state() const { return form->GameState.ScreenState; }
-
-  test::GameFolder folder;
-  test::TestHost host;
-  std::unique_ptr<TForm1> form;
-};
+using test::Game;
+using test::LevelGame;
 
 TEST(ScreenFlow, AnyKeyOnTheTitleOpensTheMainMenuButAClickDoesNot) {
   Game g;
@@ -66,17 +40,6 @@ TEST(ScreenFlow, MainMenuFocusWrapsBothWays) {
   }
   EXPECT_EQ(g.form->KeyCursor->Y, 80);
 }
-
-// A game started on a level whose house is one lit room; the file is read when the intro ends.
-struct LevelGame : Game {
-  explicit LevelGame(int level) : Game(level) {
-    const LevelConstants& k = *findLevelConstants(level);
-    LevelFile file = makeEmptyLevel(k.columnCount, k.lastRow);
-    file.cell(k.startColumn, k.startRow).lit = 1;
-    std::filesystem::create_directories("Data");
-    writeLevelFile("Data/level" + std::to_string(level) + ".vmap", file);
-  }
-};
 
 TEST(ScreenFlow, StartLevelGoesThroughTheIntroIntoPlayWithHelpOnlyOnLevelOne) {
   for (int level : {1, 4}) {
