@@ -187,10 +187,9 @@ class TForm1 final : public WindowEvents {
   void enterClearTable();
   void enterExitConfirm();
   void enterExitScreen();
-  void tickHelp();
+  // Help, the table and the two confirmations.
+  void tickMenuScreen();
   void tickOptions();
-  void tickHiScores();
-  void tickConfirm();
   void tickExitScreen();
 
   // The dialogs over play (dialogs.cpp, score_dialog.cpp).

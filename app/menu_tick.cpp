@@ -11,11 +11,11 @@ void TForm1::NkTimer1Timer(TNkTimer&) {
   switch (GameState.ScreenState) {
     case 2: tickTitle(); break;
     case 3: tickMainMenu(); break;
-    case 5: tickHelp(); break;
     case 6: tickOptions(); break;
-    case 7: tickHiScores(); break;
+    case 5:
+    case 7:
     case 8:
-    case 9: tickConfirm(); break;
+    case 9: tickMenuScreen(); break;
     case 20: tickExitScreen(); break;
     default: break;
   }
@@ -58,31 +58,9 @@ void TForm1::tickMainMenu() {
   endFrame();
 }
 
-void TForm1::tickHelp() {
-  if (!menuKeys([this] {
-        LeaveState(5);
-        EnterState(3);
-      })) {
-    return;
-  }
-  beginMenuFrame();
-  endFrame();
-}
-
-void TForm1::tickHiScores() {
-  if (!menuKeys([this] {
-        LeaveState(7);
-        EnterState(3);
-      })) {
-    return;
-  }
-  beginMenuFrame();
-  if (menuFont != nullptr) DrawHiScores(*menuFont, GameState.HiScores);
-  endFrame();
-}
-
-void TForm1::tickConfirm() {
+void TForm1::tickMenuScreen() {
   const int state = GameState.ScreenState;
+  // Escape leaves the clear-table question for the table, everything else for the main menu.
   if (!menuKeys([this, state] {
         LeaveState(state);
         EnterState(state == 8 ? 7 : 3);
@@ -90,6 +68,7 @@ void TForm1::tickConfirm() {
     return;
   }
   beginMenuFrame();
+  if (state == 7 && menuFont != nullptr) DrawHiScores(*menuFont, GameState.HiScores);
   if (state == 9 && KeyCursor != nullptr) KeyCursor->Draw();
   endFrame();
 }

@@ -48,23 +48,6 @@ TEST(ScoreReport, AddressesJoinWithOneSlash) {
   EXPECT_EQ(ScoreServerUrl("http://h:8", kVersionQuery), "http://h:8/cgi/version.pl?version&prg=Nokturo");
 }
 
-TEST(ScoreReport, TheServerIsAskedForItsVersionThenSentTheEncodedReport) {
-  test::ScoreServer server("OK|a|b|c|77|");
-  test::TestHost host;
-  TGameState state;
-  state.HiscoreName = "Bob";
-  state.Score = 1200;
-  ReportScore(host, server.url(), state);
-  const auto requests = server.requests();
-  ASSERT_EQ(requests.size(), 2u);
-  EXPECT_EQ(requests[0].target, kVersionQuery);
-  const std::string prefix(kReportQuery);
-  ASSERT_TRUE(requests[1].target.starts_with(prefix));
-  EXPECT_EQ(decodeConfigLine(requests[1].target.substr(prefix.size())),
-            "type=0|name=Bob|score=1200|key=X|p=77|add=|z=");
-  EXPECT_TRUE(host.journal().messages.empty());
-}
-
 TEST(ScoreReport, WithoutAnOkReplyNothingIsSentAndThePlayerIsTold) {
   const struct {
     const char* name;
