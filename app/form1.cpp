@@ -40,6 +40,7 @@ TForm1::TForm1(Host& h, FormOptions opts)
   NkFont3 = std::make_unique<TNkFont>();
   NkBitmapFont1 = std::make_unique<TNkBitmapFont>();
   NkFader1 = std::make_unique<TNkFader>();
+  NkGUI1 = std::make_unique<TNkGUI>(host.application().clock());
   NkScreen1 = std::make_unique<TNkScreen>(host);
   NkScreen1->CenterX = 400;
   NkScreen1->CenterY = 300;
@@ -51,6 +52,7 @@ TForm1::TForm1(Host& h, FormOptions opts)
   NkBitmapFont1->SetNkScreen(*NkScreen1);
   NkBitmapFont1->SetNkImageList(NkImageList1.get());
   NkFader1->NkScreen = NkScreen1.get();
+  NkGUI1->SetNkScreen(*NkScreen1);
   Application& app = host.application();
   NkTimer1 = makeFrameTimer(app, [this](TNkTimer& t) { NkTimer1Timer(t); });
   GameTimer = makeFrameTimer(app, [this](TNkTimer& t) { GameTimerTimer(t); });
@@ -76,9 +78,9 @@ void TForm1::FormCreate() {
   ResetHiScores(GameState.HiScores);
   GameState.KeyReleased.fill(false);
   NkImageList1->ImageList().LoadFromFile("Data\\data.oil");
-  // Here the widgets take the window's input.
-  NkScreen1->Width = host.device().width();
-  NkScreen1->Height = host.device().height();
+  NkScreen1->Width = NkGUI1->ClientWidth = host.device().width();
+  NkScreen1->Height = NkGUI1->ClientHeight = host.device().height();
+  NkGUI1->ActivateInput();
   NkScreen1->Initialize();
   GameState.HiscoreName.clear();
   GameState.Score = 0;
@@ -152,8 +154,23 @@ void TForm1::FormKeyUp(int key) {
 
 void TForm1::FormMouseDown(MouseButton, int, int) {}
 
+void TForm1::keyDown(int virtualKey) {
+  NkGUI1->KeyDownMessage(static_cast<uint16_t>(virtualKey));
+  FormKeyDown(virtualKey);
+}
+
+void TForm1::character(unsigned char cp1251) { NkGUI1->Character(cp1251); }
+
+void TForm1::mouseMove(int x, int y) { NkGUI1->PointerMove(x, y); }
+
+void TForm1::mouseDown(MouseButton button, int x, int y) {
+  if (!NkGUI1->ButtonDown(button)) FormMouseDown(button, x, y);
+}
+
+void TForm1::mouseUp(MouseButton button, int, int) { NkGUI1->ButtonUp(button); }
+
 // The close box does nothing until the exit path has run its course.
-bool TForm1::FormCloseQuery() { return GameState.ScreenState == 20; }
+bool TForm1::FormCloseQuery() { return GameState.ScreenState == 20 && ExitCountdown == 0; }
 
 void TForm1::FormClose() {
   // The window is going away whatever happens, so a failed save is reported here and not passed on.

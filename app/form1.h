@@ -1,5 +1,7 @@
 #pragma once
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,6 +13,8 @@
 #include "game/play_state.h"
 #include "app/nk_timer.h"
 #include "app/host_messages.h"
+#include "app/menu_focus.h"
+#include "app/menu_text.h"
 #include "app/sound_setup.h"
 #include "app/window_timer.h"
 #include "audio/sound_board.h"
@@ -22,6 +26,9 @@
 #include "engine/nk_sprite.h"
 #include "platform/host.h"
 #include "platform/random.h"
+#include "ui/nk_button.h"
+#include "ui/nk_edit.h"
+#include "ui/nk_gui.h"
 
 namespace nk {
 
@@ -30,7 +37,7 @@ struct FormOptions {
   std::optional<uint64_t> seed;        // replaces the clock seed
   std::optional<bool> fullScreen;      // overrides Config.cfg's display mode
   std::optional<int32_t> startLevel;   // go straight into a new game on this level
-  std::string scoreServer;             // replaces the score server's address when not empty
+  std::string scoreServer;             // the score server's address; none: it counts as unreachable
 };
 
 // The game window: owns every component and the game state, and answers the window's events.
@@ -64,12 +71,13 @@ class TForm1 final : public WindowEvents {
   void Timer1Timer();
 
   // WindowEvents
-  void keyDown(int virtualKey) override { FormKeyDown(virtualKey); }
   void keyUp(int virtualKey) override { FormKeyUp(virtualKey); }
-  void character(unsigned char) override {}
-  void mouseMove(int, int) override {}
-  void mouseDown(MouseButton button, int x, int y) override { FormMouseDown(button, x, y); }
-  void mouseUp(MouseButton, int, int) override {}
+  // The widget layer sees the window's messages first and keeps what it consumes.
+  void keyDown(int virtualKey) override;
+  void character(unsigned char cp1251) override;
+  void mouseMove(int x, int y) override;
+  void mouseDown(MouseButton button, int x, int y) override;
+  void mouseUp(MouseButton button, int x, int y) override;
   void activated() override { FormActivate(); }
   bool closeQuery() override { return FormCloseQuery(); }
   void closing() override { FormClose(); }
@@ -87,6 +95,7 @@ class TForm1 final : public WindowEvents {
   std::unique_ptr<TNkBitmapFont> NkBitmapFont1;
   std::unique_ptr<TNkSprite> NkSprite1;
   std::unique_ptr<TNkFader> NkFader1;
+  std::unique_ptr<TNkGUI> NkGUI1;
   std::unique_ptr<TNkScreen> NkScreen1;
   std::unique_ptr<TNkTimer> NkTimer1, GameTimer, AnimTimer;
   std::unique_ptr<TTimer> Timer1;
@@ -95,8 +104,17 @@ class TForm1 final : public WindowEvents {
   // What the game calls to sound: effects while SoundOn, tunes while MusicOn.
   SoundBoard Sounds{GameState.SoundOn, GameState.MusicOn};
 
+  // The current menu or dialog: its widget list (owned by NkGUI1), its focusable entries in focus
+  // order and its name edit (both owned by the list).
+  TNkGUIList* MenuList = nullptr;
+  std::array<TNkGUIComponent*, 7> MenuButtons{};
   int32_t MenuButtonCount = 0;
+  TNkEdit* ActiveEdit = nullptr;
   int32_t HelpPage = 1;
+  // NkFont1 as the menus write with it; until the text font is connected nothing is written.
+  MenuTextFont* menuFont = nullptr;
+  // The exit promotion screen's countdown; the window closes in state 20 only at 0.
+  int32_t ExitCountdown = 0;
   TKeyCurs* KeyCursor = nullptr;  // owned by NkSprite1
   // The level being played, and what builds it.
   TPlayState Play;
@@ -149,6 +167,62 @@ class TForm1 final : public WindowEvents {
   bool helpWaiting = false, helpClosing = false;
   void startAudio();
   void stopTuneForGood(const std::string& name);
+
+  // What every menu and dialog shares (menu_widgets.cpp).
+  void newMenuList();
+  void freeMenuList();
+  // A keyboard-driven button showing tile 0 of the image; a selectable one shows tile 1 over
+  // itself while Selected.
+  TNkButton& addMenuButton(int index, const char* image, int x, int y, std::function<void()> action,
+                           bool selectable = false);
+  // Yes and No at their places, highlighted by the cursor as it moves between them.
+  void addYesNo(std::function<void()> yes, std::function<void()> no);
+  // The widget's normal look: that tile of the image, the widget sized to the tile.
+  TImageListItem* setNormalLook(TNkGUIComponent& widget, const char* image, int32_t pattern);
+  TNkEdit& addNameEdit(const char* name, const char* image, int x, int y, const std::string& text);
+  void moveMenuFocus(bool withSound);
+  // The keys of a menu screen: the arrows move the focus, Enter activates, Escape goes back.
+  // True while the screen is still up to be drawn.
+  bool menuKeys(const std::function<void()>& back);
+  void activateFocused();
+  void blinkCaret();
+  void beginMenuFrame();
+  void killKeyCursor();
+  void highlightYesNo(int selected);
+
+  // The menu screens (menus.cpp, options_screen.cpp) and their ticks (menu_tick.cpp).
+  void buildMainMenuButtons();
+  void openFromMainMenu(int state);
+  void enterHelp();
+  void showHelpPage(const char* image);
+  void helpNext();
+  void helpPrev();
+  void enterOptions();
+  void leaveOptions();
+  void addSwitch(int index, int y, bool& setting);
+  void toggleSwitch(int index, bool& setting);
+  void applyOptions();
+  void cancelOptions();
+  void enterHiScores();
+  void enterClearTable();
+  void enterExitConfirm();
+  void enterExitScreen();
+  // Help, the table and the two confirmations.
+  void tickMenuScreen();
+  void tickOptions();
+  void tickExitScreen();
+
+  // The dialogs over play (dialogs.cpp, score_dialog.cpp).
+  void enterQuitDialog();
+  void leaveQuitDialog();
+  void enterPause();
+  void tickQuitDialog();
+  void tickPause();
+  void enterScoreDialog();
+  void leaveScoreDialog();
+  void answerScoreDialog(bool send);
+  void tickScoreDialog();
+  bool typingScoreName = false;  // the score dialog's first phase
 };
 
 }  // namespace nk

@@ -9,6 +9,7 @@
 #include "app/form1.h"
 #include "app/headless_run.h"
 #include "app/snapshot.h"
+#include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/headless_host.h"
 #include "platform/window_host.h"
@@ -27,7 +28,7 @@ FormOptions formOptions(const CommandLine& cl) {
   o.seed = cl.seed;
   o.fullScreen = cl.fullScreen;
   o.startLevel = cl.level;
-  o.scoreServer = cl.scoreServer;
+  o.scoreServer = cl.scoreServer.empty() ? environmentValue("NOKTURO_SCORE_SERVER") : cl.scoreServer;
   return o;
 }
 

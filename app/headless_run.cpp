@@ -6,6 +6,7 @@
 #include "app/snapshot.h"
 #include "engine/png_writer.h"
 #include "platform/headless_host.h"
+#include "platform/keys.h"
 
 namespace nk {
 namespace {
@@ -15,7 +16,11 @@ constexpr int64_t kPassesPerSecond = 120;
 void deliver(TForm1& form, HeadlessHost& host, const ScriptEvent& e) {
   using Kind = ScriptEvent::Kind;
   switch (e.kind) {
-    case Kind::KeyDown: form.keyDown(e.key); break;
+    case Kind::KeyDown:
+      form.keyDown(e.key);
+      // As in the window: these keys also arrive as characters.
+      if (e.key == vk::Back || e.key == vk::Return) form.character(static_cast<unsigned char>(e.key));
+      break;
     case Kind::KeyUp: form.keyUp(e.key); break;
     case Kind::Char: form.character(static_cast<unsigned char>(e.key)); break;
     case Kind::Mouse: form.mouseMove(e.x, e.y); break;

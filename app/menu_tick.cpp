@@ -1,7 +1,8 @@
-// The menu frame timer: the title and the menus.
+// The menu frame timer: the title, the menus and the way out.
 #include <algorithm>
 
 #include "app/form1.h"
+#include "engine/image_list_item.h"
 #include "platform/keys.h"
 
 namespace nk {
@@ -10,9 +11,23 @@ void TForm1::NkTimer1Timer(TNkTimer&) {
   switch (GameState.ScreenState) {
     case 2: tickTitle(); break;
     case 3: tickMainMenu(); break;
+    case 6: tickOptions(); break;
+    case 5:
+    case 7:
+    case 8:
+    case 9: tickMenuScreen(); break;
+    case 20: tickExitScreen(); break;
     default: break;
   }
   if (++GameState.TickCounter > 10) GameState.TickCounter = 0;
+}
+
+bool TForm1::menuKeys(const std::function<void()>& back) {
+  const int state = GameState.ScreenState;
+  moveMenuFocus(true);
+  if (takeReleased(vk::Return)) activateFocused();
+  if (GameState.ScreenState == state && takeReleased(vk::Escape)) back();
+  return GameState.ScreenState == state;
 }
 
 void TForm1::tickTitle() {
@@ -25,17 +40,12 @@ void TForm1::tickTitle() {
 }
 
 void TForm1::tickMainMenu() {
-  if (takeReleased(vk::Down)) {
-    ++GameState.MenuIndex;
-    Sounds.PlayEffect("menumove");
+  if (!menuKeys([this] {
+        LeaveState(3);
+        EnterState(9);
+      })) {
+    return;
   }
-  if (takeReleased(vk::Up)) {
-    --GameState.MenuIndex;
-    Sounds.PlayEffect("menumove");
-  }
-  if (GameState.MenuIndex > MenuButtonCount - 1) GameState.MenuIndex = 0;
-  if (GameState.MenuIndex < 0) GameState.MenuIndex = MenuButtonCount - 1;
-  if (GameState.ScreenState != 3) return;
   NkSprite1->Move(0.00001f);
   beginFrame();
   NkSprite1->Draw();
@@ -43,8 +53,32 @@ void TForm1::tickMainMenu() {
   if (TImageListItem* logo = NkImageList1->ImageList().Find("b_logo")) {
     logo->DrawEx(0, 520, 0, 0, 0, 1, 1, 255, 255, 255, 255, false, 0, 0);
   }
+  NkGUI1->Draw();
   if (KeyCursor != nullptr) KeyCursor->Draw();
   endFrame();
+}
+
+void TForm1::tickMenuScreen() {
+  const int state = GameState.ScreenState;
+  // Escape leaves the clear-table question for the table, everything else for the main menu.
+  if (!menuKeys([this, state] {
+        LeaveState(state);
+        EnterState(state == 8 ? 7 : 3);
+      })) {
+    return;
+  }
+  beginMenuFrame();
+  if (state == 7 && menuFont != nullptr) DrawHiScores(*menuFont, GameState.HiScores);
+  if (state == 9 && KeyCursor != nullptr) KeyCursor->Draw();
+  endFrame();
+}
+
+void TForm1::tickExitScreen() {
+  if (ExitCountdown > 0) --ExitCountdown;
+  NkScreen1->Clear(0, 0, 0, 0);
+  NkScreen1->BeginScene();
+  // The exit promotion screen updates and draws itself here, in its own image batch.
+  NkScreen1->EndScene();
 }
 
 }  // namespace nk

@@ -16,11 +16,14 @@ namespace nk {
 void TForm1::GameTimerTimer(TNkTimer&) {
   if (GameState.MusicOn) NkMusic1->ServiceLoops();
   switch (GameState.ScreenState) {
+    case 0: tickQuitDialog(); break;
     case 11: tickLevelIntro(); break;
     case 12: tickPlay(); break;
     case 13: tickLevelComplete(); break;
     case 14: tickShot(); break;
     case 17: tickTimeUp(); break;
+    case 15: tickScoreDialog(); break;
+    case 16: tickPause(); break;
     case 18: tickQuickHelp(); break;
     case 19: tickLaser(); break;
     default: break;

@@ -37,6 +37,21 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
                        {"alpha", s.Alpha},
                        {"dead", s.IsDead}});
   }
+  json widgets = json::array();
+  for (const auto& list : form.NkGUI1->Lists()) {
+    for (const auto& w : list->Widgets()) {
+      const auto* edit = dynamic_cast<const TNkEdit*>(w.get());
+      const auto* button = dynamic_cast<const TNkButton*>(w.get());
+      widgets.push_back({{"list", cp1251ToUtf8(list->Name)},
+                         {"id", w->ID},
+                         {"name", cp1251ToUtf8(w->Name)},
+                         {"x", w->X},
+                         {"y", w->Y},
+                         {"visible", w->Visible},
+                         {"selected", w->Selected},
+                         {"text", cp1251ToUtf8(edit != nullptr ? edit->Text : button != nullptr ? button->Caption : "")}});
+    }
+  }
   const TPlayState& play = form.Play;
   json player = nullptr;
   if (const TPlayer* p = play.player) {
@@ -96,10 +111,12 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
       {"player", player},
       {"origin", {{"x", play.grid.originX}, {"y", play.grid.originY}}},
       {"sprites", sprites},
+      {"widgets", widgets},
       {"sounds", form.Sounds.Played()},
       {"music", music},
       {"messages", texts(journal.messages)},
       {"opened", texts(journal.opened)},
+      {"requests", texts(journal.requests)},
   };
 }
 

@@ -12,13 +12,22 @@ namespace nk {
 
 void TForm1::EnterState(int state) {
   switch (state) {
+    case 0: enterQuitDialog(); break;
     case 3: enterMainMenu(); break;
+    case 5: enterHelp(); break;
+    case 6: enterOptions(); break;
+    case 7: enterHiScores(); break;
+    case 8: enterClearTable(); break;
+    case 9: enterExitConfirm(); break;
     case 11: enterLevelIntro(); break;
     case 12: StartLevel(); break;
     case 13: enterLevelComplete(); break;
     case 14: enterShot(); break;
     case 17: enterTimeUp(); break;
+    case 15: enterScoreDialog(); break;
+    case 16: enterPause(); break;
     case 18: enterQuickHelp(); break;
+    case 20: enterExitScreen(); break;
     case 19:
       GameState.ScreenState = 19;
       Timer1->SetEnabled(false);
@@ -30,7 +39,13 @@ void TForm1::EnterState(int state) {
 
 void TForm1::LeaveState(int state) {
   switch (state) {
-    case 3: freeFirstSprite(1); break;
+    case 0: leaveQuitDialog(); break;
+    case 3: freeMenuList(); freeFirstSprite(1); break;
+    case 5: case 7: case 9: freeMenuList(); freeFirstSprite(2); break;
+    case 6: leaveOptions(); break;
+    case 8: freeFirstSprite(4); freeMenuList(); break;
+    case 15: leaveScoreDialog(); break;
+    case 16: clearKeyReleased(); killByName("pause"); break;
     case 11: leaveLevelIntro(); break;
     case 12:
       clearKeyReleased();
@@ -65,7 +80,10 @@ void TForm1::freeFirstSprite(int times) {
   }
 }
 
-void TForm1::newKeyCursor() { KeyCursor = new TKeyCurs(world, GameState); }
+void TForm1::newKeyCursor() {
+  KeyCursor = new TKeyCurs(world, GameState);
+  KeyCursor->OnHighlight = [this](int selected) { highlightYesNo(selected); };
+}
 
 void TForm1::enterMainMenu() {
   GameState.FirstGame = true;
@@ -73,8 +91,7 @@ void TForm1::enterMainMenu() {
   newKeyCursor();
   NkSprite1->Move(0.00001f);
   for (size_t k = 1; k < GameState.KeyReleased.size(); ++k) GameState.KeyReleased[k] = false;
-  // The six buttons arrive with the menu widgets.
-  MenuButtonCount = 6;
+  buildMainMenuButtons();
   GameState.Level = 1;
   Play.stateCounter = 0;
   GameState.Score = 0;

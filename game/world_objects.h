@@ -189,4 +189,26 @@ class TExitMenu : public TSprite {
   const char* ClassName() const override { return "TExitMenu"; }
 };
 
+// The panels of the menus and dialogs: plain pictures like TExitMenu, each known by its own class.
+class TMenuExitGame : public TExitMenu {
+ public:
+  using TExitMenu::TExitMenu;
+  const char* ClassName() const override { return "TMenuExitGame"; }
+};
+class THelpMenu : public TExitMenu {
+ public:
+  using TExitMenu::TExitMenu;
+  const char* ClassName() const override { return "THelpMenu"; }
+};
+class THiscoreMenu : public TExitMenu {
+ public:
+  using TExitMenu::TExitMenu;
+  const char* ClassName() const override { return "THiscoreMenu"; }
+};
+class TOptionsMenu : public TExitMenu {
+ public:
+  using TExitMenu::TExitMenu;
+  const char* ClassName() const override { return "TOptionsMenu"; }
+};
+
 }  // namespace nk

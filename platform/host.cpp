@@ -12,6 +12,12 @@ void Host::shellOpen(const std::string& file, const std::string& parameters) {
   launch(file, parameters);
 }
 
+HttpReply Host::httpGet(const std::string& url) {
+  journal_.requests.push_back(url);
+  if (!http_) http_ = makeCurlHttpClient();
+  return http_->get(url);
+}
+
 AudioOutput& Host::audio() {
   if (!silentAudio_) silentAudio_ = makeSilentAudio(application().clock());
   return *silentAudio_;

@@ -5,6 +5,7 @@
 
 #include "platform/application.h"
 #include "platform/audio_output.h"
+#include "platform/http_client.h"
 #include "platform/render_device.h"
 
 namespace nk {
@@ -13,6 +14,7 @@ namespace nk {
 struct Journal {
   std::vector<std::string> messages;  // message box texts (Windows-1251)
   std::vector<std::string> opened;    // shell open requests (Windows-1251 file names)
+  std::vector<std::string> requests;  // HTTP URLs requested
 };
 
 // Mouse buttons as the window reports them.
@@ -58,6 +60,9 @@ class Host {
   void showMessage(const std::string& text, const std::string& caption);
   // The shell's "open" of a file, link or program; the result is not waited for.
   void shellOpen(const std::string& file, const std::string& parameters);
+  // An HTTP GET through the host's client (libcurl unless another was set).
+  HttpReply httpGet(const std::string& url);
+  void setHttpClient(std::unique_ptr<HttpClient> client) { http_ = std::move(client); }
   const Journal& journal() const { return journal_; }
 
  protected:
@@ -67,6 +72,7 @@ class Host {
  private:
   Journal journal_;
   std::unique_ptr<AudioOutput> silentAudio_;
+  std::unique_ptr<HttpClient> http_;
 };
 
 }  // namespace nk

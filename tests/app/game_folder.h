@@ -1,22 +1,33 @@
 #pragma once
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "app/host_messages.h"
 #include "engine/oil_writer.h"
+#include "engine/png_writer.h"
 #include "support/test_host.h"
 #include "temp_dir.h"
 
 namespace nk::test {
 
 // A fresh game folder made the working directory for the test's life, as the game runs in its
-// own. It holds an empty picture library, which keeps start-up quiet.
+// own. Its picture library holds the named pictures (each two 6 x 4 tiles) and nothing else;
+// an empty one keeps start-up quiet.
 class GameFolder {
  public:
-  GameFolder() : previous_(std::filesystem::current_path()) {
+  explicit GameFolder(const std::vector<std::string>& pictures = {}) : previous_(std::filesystem::current_path()) {
     std::filesystem::current_path(dir.path());
     TestHost quiet;
     HostMessages messages(quiet);
-    dir.write("Data/data.oil", writeImageLibrary(TImageListCollection(messages)));
+    TImageListCollection library(messages);
+    for (const std::string& name : pictures) {
+      TImageListItem& item = library.Add();
+      item.Name = name;
+      item.AssignPicture(*decodeGraphic(GraphicKind::Png, *encodePng(12, 4, std::vector<uint32_t>(48, 0xFF808080u))));
+      item.SetTileWidth(6);
+    }
+    dir.write("Data/data.oil", writeImageLibrary(library));
   }
   ~GameFolder() { std::filesystem::current_path(previous_); }
   GameFolder(const GameFolder&) = delete;

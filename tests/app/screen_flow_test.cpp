@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
-#include "game/level_file.h"
 #include "game/player.h"
-#include "game_window.h"
+#include "game_fixture.h"
 #include "platform/keys.h"
 
 namespace nk {
 namespace {
 
-// The game window, from its start or from a new game on a level.
-struct Game : test::GameWindow {
-  explicit Game(std::optional<int32_t> level = std::nullopt) { start(level); }
-};
+using test::Game;
+using test::LevelGame;
 
 TEST(ScreenFlow, AnyKeyOnTheTitleOpensTheMainMenuButAClickDoesNot) {
   Game g;
@@ -44,17 +40,6 @@ TEST(ScreenFlow, MainMenuFocusWrapsBothWays) {
   }
   EXPECT_EQ(g.form->KeyCursor->Y, 80);
 }
-
-// A game started on a level whose house is one lit room; the file is read when the intro ends.
-struct LevelGame : Game {
-  explicit LevelGame(int level) : Game(level) {
-    const LevelConstants& k = *findLevelConstants(level);
-    LevelFile file = makeEmptyLevel(k.columnCount, k.lastRow);
-    file.cell(k.startColumn, k.startRow).lit = 1;
-    std::filesystem::create_directories("Data");
-    writeLevelFile("Data/level" + std::to_string(level) + ".vmap", file);
-  }
-};
 
 TEST(ScreenFlow, StartLevelGoesThroughTheIntroIntoPlayWithHelpOnlyOnLevelOne) {
   for (int level : {1, 4}) {

@@ -1,0 +1,90 @@
+// The dialogs over play: giving up the game, and the pause.
+#include "app/form1.h"
+#include "game/world_objects.h"
+#include "platform/keys.h"
+
+namespace nk {
+
+void TForm1::enterQuitDialog() {
+  killByName("value");
+  GameState.KeyReleased[vk::Return] = false;
+  GameState.ScreenState = 0;
+  newMenuList();
+  addYesNo(
+      [this] {
+        clearKeyReleased();
+        if (GameState.MusicOn) {
+          Sounds.StopTune("gamemusic");
+          Sounds.StartTune("menumusic");
+        }
+        LeaveState(0);
+        EnterState(15);
+      },
+      [this] {
+        LeaveState(0);
+        clearKeyReleased();
+        Sounds.PlayEffect("check");
+        Timer1->SetEnabled(true);
+        GameState.ScreenState = 12;
+      });
+  newKeyCursor();
+  new TMenuExitGame(world, "scr_ExitTheGame", "menuexitgame", 2000, 240, 40);
+  GameState.MenuIndex = 1;  // No first
+  NkSprite1->Move(0.00001f);
+}
+
+void TForm1::leaveQuitDialog() {
+  clearKeyReleased();
+  killKeyCursor();
+  killByName("menuexitgame");
+  Timer1->SetEnabled(true);
+  freeMenuList();
+}
+
+void TForm1::tickQuitDialog() {
+  if (!menuKeys([this] {
+        LeaveState(0);
+        GameState.ScreenState = 12;
+      })) {
+    return;
+  }
+  // The level stands still behind the dialog; only the cursor takes its place.
+  beginFrame();
+  if (KeyCursor != nullptr) KeyCursor->Move(0);
+  NkSprite1->Draw();
+  // The side numbers of the heads-up display are drawn here once its text font lands.
+  NkGUI1->Draw();
+  if (KeyCursor != nullptr) KeyCursor->Draw();
+  endFrame();
+}
+
+void TForm1::enterPause() {
+  killByName("value");
+  GameState.ScreenState = 16;
+  new TMenuExitGame(world, "pause", "pause", 2000, 140, 210);
+  // Everything drawn is dimmed while the game is paused.
+  NkScreen1->SetRed(160);
+  NkScreen1->SetGreen(160);
+  NkScreen1->SetBlue(160);
+  if (menuFont != nullptr) menuFont->SetColor(160, 160, 160);
+}
+
+void TForm1::tickPause() {
+  const bool p = takeReleased('P'), f1 = takeReleased(vk::F1), escape = takeReleased(vk::Escape);
+  if (p || f1 || escape) {
+    Timer1->SetEnabled(true);
+    LeaveState(16);
+    GameState.ScreenState = 12;
+    NkScreen1->SetRed(255);
+    NkScreen1->SetGreen(255);
+    NkScreen1->SetBlue(255);
+    if (menuFont != nullptr) menuFont->SetColor(255, 255, 255);
+    return;
+  }
+  beginFrame();
+  NkSprite1->Draw();
+  // The side numbers of the heads-up display are drawn here once its text font lands.
+  endFrame();
+}
+
+}  // namespace nk

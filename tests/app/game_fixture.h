@@ -1,0 +1,67 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/form1.h"
+#include "game/level_file.h"
+#include "game_folder.h"
+#include "platform/keys.h"
+
+namespace nk::test {
+
+// The game window on a virtual clock, run a frame at a time.
+struct Game {
+  explicit Game(std::optional<int32_t> level = std::nullopt, std::string scoreServer = "",
+                const std::vector<std::string>& pictures = {})
+      : folder(pictures) {
+    FormOptions options;
+    options.seed = 3;
+    options.startLevel = level;
+    options.scoreServer = std::move(scoreServer);
+    form = std::make_unique<TForm1>(host, options);
+    form->FormCreate();
+    form->FormShow();
+  }
+  void frames(int n) {
+    for (int i = 0; i < n; ++i) {
+      host.clock().advance(VirtualClock::kFrequency / 120);
+      host.application().idle();
+    }
+  }
+  // A key pressed and let go, as the window reports it: Backspace and Enter also as characters.
+  void tap(int key) {
+    form->keyDown(key);
+    if (key == vk::Back || key == vk::Return) form->character(static_cast<unsigned char>(key));
+    form->keyUp(key);
+  }
+  // Taps each key and lets a frame pass after it.
+  void keys(std::initializer_list<int> codes) {
+    for (int code : codes) {
+      tap(code);
+      frames(1);
+    }
+  }
+  // Windows-1251 text typed a character at a time.
+  void type(const std::string& text) {
+    for (char c : text) form->character(static_cast<unsigned char>(c));
+  }
+  int state() const { return form->GameState.ScreenState; }
+
+  GameFolder folder;
+  TestHost host;
+  std::unique_ptr<TForm1> form;
+};
+
+// A game started on a level whose house is one lit room; the file is read when the intro ends.
+struct LevelGame : Game {
+  explicit LevelGame(int level, std::string scoreServer = "") : Game(level, std::move(scoreServer)) {
+    const LevelConstants& k = *findLevelConstants(level);
+    LevelFile file = makeEmptyLevel(k.columnCount, k.lastRow);
+    file.cell(k.startColumn, k.startRow).lit = 1;
+    std::filesystem::create_directories("Data");
+    writeLevelFile("Data/level" + std::to_string(level) + ".vmap", file);
+  }
+};
+
+}  // namespace nk::test
