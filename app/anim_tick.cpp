@@ -29,8 +29,8 @@ void TForm1::AnimTimerTimer(TNkTimer&) {
   NkSprite1->Draw();
   // Over the cracked safe's picture the panel shows no numbers.
   if (!Play.SafeTaken) {
-    // side numbers
-    // time
+    drawSideNumbers(255);
+    drawTime();
   }
   endFrame();
 }

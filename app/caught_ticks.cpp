@@ -25,7 +25,7 @@ void TForm1::tickShot() {
     beginFrame();
     NkSprite1->Move(0.0001f);
     NkSprite1->Draw();
-    // side numbers
+    drawSideNumbers(255);
     NkFader1->Draw();
     endFrame();
   }
@@ -70,7 +70,7 @@ void TForm1::tickTimeUp() {
   if (t < 300) {
     beginFrame();
     NkSprite1->Draw();
-    // side numbers
+    drawSideNumbers(255);
     NkFader1->Draw();
     endFrame();
   }
@@ -89,7 +89,7 @@ void TForm1::tickLaser() {
   beginFrame();
   NkSprite1->Draw();
   NkSprite1->Move(1.0f);
-  // side numbers
+  drawSideNumbers(255);
   NkFader1->Draw();
   endFrame();
   if (t++ == 272) fadeToWhite();

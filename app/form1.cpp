@@ -86,6 +86,8 @@ void TForm1::FormCreate() {
   GameState.Score = 0;
   GameState.Level = 1;
   GameState.FirstGame = true;
+  menuFontText = std::make_unique<NkFontText>(*NkFont1);
+  menuFont = menuFontText.get();
   NkFont1->SetFont("verdana", 10, FontStyle{});
   NkFont1->SetColor(MakeColor(255, 255, 255, 255));
   readConfig();

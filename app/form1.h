@@ -15,7 +15,9 @@
 #include "app/host_messages.h"
 #include "app/menu_focus.h"
 #include "app/menu_text.h"
+#include "app/nk_font_text.h"
 #include "app/sound_setup.h"
+#include "game/hud.h"
 #include "app/window_timer.h"
 #include "audio/sound_board.h"
 #include "engine/nk_bitmap_font.h"
@@ -113,6 +115,9 @@ class TForm1 final : public WindowEvents {
   int32_t HelpPage = 1;
   // NkFont1 as the menus write with it; until the text font is connected nothing is written.
   MenuTextFont* menuFont = nullptr;
+  std::unique_ptr<NkFontText> menuFontText;  // NkFont1 as the screens write with it
+  void drawSideNumbers(uint8_t grey);
+  void drawTime(int x = kTimeX, int y = kTimeY);
   // The exit promotion screen's countdown; the window closes in state 20 only at 0.
   int32_t ExitCountdown = 0;
   TKeyCurs* KeyCursor = nullptr;  // owned by NkSprite1

@@ -54,8 +54,11 @@ void TForm1::tickLevelComplete() {
   ++t;
   beginFrame();
   NkSprite1->Draw();
-  // score, after tick 100
-  // time, after tick 200
+  if (t > 100) {
+    menuFont->SetColor(255, 255, 255);
+    menuFont->TextOut(370, 360, std::to_string(GameState.Score));
+  }
+  if (t > 200) drawTime(370, 457);
   endFrame();
 }
 

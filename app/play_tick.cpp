@@ -103,8 +103,8 @@ void TForm1::tickPlay() {
   NkSprite1->Dead();
   NkSprite1->Move(1.0f);
   NkSprite1->Draw();
-  // side numbers
-  // time
+  drawSideNumbers(255);
+  drawTime();
   for (size_t k = 0; k < Play.playerKeys.size(); ++k) {
     if (player.CarriedKeys[k] != 0 && Play.playerKeys[k] != nullptr) Play.playerKeys[k]->Visible = true;
   }

@@ -147,6 +147,8 @@ void TForm1::StartLevel() {
   world.level = GameState.Level;
   levelBuilder.Build(file, *constants);
   beginFrame();
+  menuFont->SetFont("DS Zombie Cyr", 26);
+  menuFont->SetColor(255, 255, 255);
   NkFader1->SetStartColor(0, 0, 0, 0);
   NkFader1->SetEndColor(0, 0, 0, 0);
   NkFader1->Stop();
