@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/form1.h"
+#include "platform/cp1251.h"
 #include "engine/image_list_item.h"
 #include "game/play_commands.h"
 #include "game/player.h"
@@ -58,7 +59,16 @@ void TForm1::tickLevelIntro() {
   NkSprite1->Move(1.0f);
   drawBackground("scr_choose", 0);
   NkSprite1->Draw();
-  // The captions arrive with the text font.
+  if (introStarted != 0 && n == 900) {
+    menuFont->SetFont("DS Zombie Cyr", 50);
+    menuFont->SetColor(251, 11, 209);
+  }
+  if (introStarted != 0 && n > 900) {
+    TextOutCentred(*menuFont, 400, 260, utf8ToCp1251("Уровень ") + std::to_string(GameState.Level));
+  }
+  if (introStarted == 0) {
+    TextOutCentred(*menuFont, 400, 560, utf8ToCp1251("Нажмите \"Enter\" для продолжения"));
+  }
   endFrame();
   if (introStarted != 0 && n == 1300) {
     LeaveState(11);

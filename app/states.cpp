@@ -187,6 +187,8 @@ void TForm1::enterLevelIntro() {
   const int* p = kPlaces[std::clamp(GameState.Level, 1, 6) - 1];
   new THouseWindow(world, p[0], p[1]);
   new TVorUDoma(world, p[2], p[3]);
+  menuFont->SetFont("DS Zombie Cyr", 20);
+  menuFont->SetColor(251, 11, 209);
   clearKeyReleased();
 }
 
