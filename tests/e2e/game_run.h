@@ -1,5 +1,7 @@
 #pragma once
 // Runs the real game binary for end-to-end tests.
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -30,7 +32,8 @@ inline std::string readText(const std::filesystem::path& p) {
 
 // A fresh, empty folder for one test.
 inline std::filesystem::path freshDir(const std::string& name) {
-  auto dir = std::filesystem::temp_directory_path() / ("nokturo-e2e-" + name);
+  // The process id keeps two test runs on one machine apart.
+  auto dir = std::filesystem::temp_directory_path() / ("nokturo-e2e-" + std::to_string(::getpid()) + "-" + name);
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;
