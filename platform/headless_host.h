@@ -2,12 +2,12 @@
 #include <utility>
 
 #include "platform/host.h"
-#include "platform/software_device.h"
+#include "platform/deferred_device.h"
 
 namespace nk {
 
-// No window, no sound: a virtual clock, a software device of the window's size, message boxes
-// to standard error, shell requests only recorded.
+// No window, no sound: a virtual clock, a software device of the window's size that draws only
+// the frames read back, message boxes to standard error, shell requests only recorded.
 class HeadlessHost final : public Host {
  public:
   HeadlessHost(int width, int height) : app_(clock_), device_(width, height) {}
@@ -31,7 +31,7 @@ class HeadlessHost final : public Host {
  private:
   VirtualClock clock_;
   Application app_;
-  SoftwareDevice device_;
+  DeferredDevice device_;
   bool closeRequested_ = false;
   bool quitRequested_ = false;
 };
