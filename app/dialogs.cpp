@@ -52,7 +52,7 @@ void TForm1::tickQuitDialog() {
   beginFrame();
   if (KeyCursor != nullptr) KeyCursor->Move(0);
   NkSprite1->Draw();
-  // The side numbers of the heads-up display are drawn here once its text font lands.
+  drawSideNumbers(255);
   NkGUI1->Draw();
   if (KeyCursor != nullptr) KeyCursor->Draw();
   endFrame();
@@ -83,7 +83,7 @@ void TForm1::tickPause() {
   }
   beginFrame();
   NkSprite1->Draw();
-  // The side numbers of the heads-up display are drawn here once its text font lands.
+  drawSideNumbers(160);
   endFrame();
 }
 

@@ -53,6 +53,11 @@ TForm1::TForm1(Host& h, FormOptions opts)
   NkBitmapFont1->SetNkImageList(NkImageList1.get());
   NkFader1->NkScreen = NkScreen1.get();
   NkGUI1->SetNkScreen(*NkScreen1);
+  NameEditFont = std::make_unique<TNkBitmapFont>();
+  NameEditFont->SetNkScreen(*NkScreen1);
+  guiFont = std::make_unique<TGuiBitmapFont>(*NkBitmapFont1);
+  nameEditGuiFont = std::make_unique<TGuiBitmapFont>(*NameEditFont);
+  NkGUI1->NkBitmapFont = guiFont.get();
   Application& app = host.application();
   NkTimer1 = makeFrameTimer(app, [this](TNkTimer& t) { NkTimer1Timer(t); });
   GameTimer = makeFrameTimer(app, [this](TNkTimer& t) { GameTimerTimer(t); });
@@ -91,11 +96,15 @@ void TForm1::FormCreate() {
   NkFont1->SetFont("verdana", 10, FontStyle{});
   NkFont1->SetColor(MakeColor(255, 255, 255, 255));
   readConfig();
-  NkBitmapFont1->BuildFromSystemFont("DS Zombie Cyr", TNkBitmapFont::DefaultCharacters(), 0, 24);
-  NkBitmapFont1->SetRed(255);
-  NkBitmapFont1->SetBlue(255);
-  NkBitmapFont1->SetGreen(255);
+  buildGameFont(*NkBitmapFont1, 24);
   // Here the exit promotion screen loads its description.
+}
+
+void TForm1::buildGameFont(TNkBitmapFont& font, int pointSize) {
+  font.BuildFromSystemFont("DS Zombie Cyr", TNkBitmapFont::DefaultCharacters(), 0, pointSize);
+  font.SetRed(255);
+  font.SetGreen(255);
+  font.SetBlue(255);
 }
 
 void TForm1::readConfig() {
@@ -139,8 +148,10 @@ void TForm1::startAudio() {
 // A device reset leaves the bitmap font on its fallback; coming back to the window brings the
 // game's face back.
 void TForm1::FormActivate() {
-  NkBitmapFont1->InitDevice();
-  NkBitmapFont1->RebuildFromSystemFont();
+  for (TNkBitmapFont* font : {NkBitmapFont1.get(), NameEditFont.get()}) {
+    font->InitDevice();
+    font->RebuildFromSystemFont();
+  }
 }
 
 void TForm1::FormKeyDown(int key) {

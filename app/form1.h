@@ -28,6 +28,7 @@
 #include "engine/nk_sprite.h"
 #include "platform/host.h"
 #include "platform/random.h"
+#include "ui/gui_bitmap_font.h"
 #include "ui/nk_button.h"
 #include "ui/nk_edit.h"
 #include "ui/nk_gui.h"
@@ -95,6 +96,8 @@ class TForm1 final : public WindowEvents {
   std::unique_ptr<TNkImageList> NkImageList1, ShareList;
   std::unique_ptr<TNkFont> NkFont1, NkFont2, NkFont3;
   std::unique_ptr<TNkBitmapFont> NkBitmapFont1;
+  std::unique_ptr<TNkBitmapFont> NameEditFont;  // the score dialog's name edit writes with its own
+  std::unique_ptr<TGuiBitmapFont> guiFont, nameEditGuiFont;  // the two as the widgets see them
   std::unique_ptr<TNkSprite> NkSprite1;
   std::unique_ptr<TNkFader> NkFader1;
   std::unique_ptr<TNkGUI> NkGUI1;
@@ -128,6 +131,9 @@ class TForm1 final : public WindowEvents {
 
  private:
   void readConfig();
+  // "DS Zombie Cyr" at pointSize with the game's characters, in white.
+  void buildGameFont(TNkBitmapFont& font, int pointSize);
+  void setBitmapFontGrey();  // the score dialog's 50/50/50
 
   // States and their ticks, by screen (states.cpp, menu_tick.cpp, play_tick.cpp).
   void enterMainMenu();

@@ -17,6 +17,9 @@ enum OptionsEntry { kApply, kCancel, kFullScreenSwitch, kMusicSwitch, kSoundSwit
 void TForm1::enterOptions() {
   GameState.ScreenState = 6;
   GameState.SavedPlayerName = GameState.PlayerName;
+  // Before the edit is made, which takes its text colour from the font: after the score dialog's
+  // grey the name would be hard to read.
+  buildGameFont(*NkBitmapFont1, 26);
   newMenuList();
   addMenuButton(kApply, "b_apply", 47, 510, [this] { applyOptions(); }, true);
   addMenuButton(kCancel, "b_cancel", 500, 510, [this] { cancelOptions(); }, true);
@@ -30,8 +33,6 @@ void TForm1::enterOptions() {
   GameState.MenuIndex = kCancel;
   NkSprite1->Move(0.00001f);
   ActiveEdit->Unfocus();
-  // Here NkBitmapFont1 is rebuilt from "DS Zombie Cyr" 26 with the game's characters, coloured
-  // 255/255/255.
 }
 
 void TForm1::leaveOptions() {

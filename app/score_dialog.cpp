@@ -29,9 +29,10 @@ void TForm1::enterScoreDialog() {
   newMenuList();
   addYesNo([this] { answerScoreDialog(true); }, [this] { answerScoreDialog(false); });
   MenuButtons[0]->Visible = MenuButtons[1]->Visible = false;
-  // Here NkBitmapFont1's colour becomes 50/50/50.
+  setBitmapFontGrey();
   TNkEdit& edit = addNameEdit("NameEdit", "editname", 308, 488, GameState.HiscoreName);
-  // Here the edit gets a bitmap font of its own, built from "DS Zombie Cyr" 20 with the game's characters.
+  buildGameFont(*NameEditFont, 20);
+  edit.Font = nameEditGuiFont.get();
   newKeyCursor();
   KeyCursor->Visible = false;
   new TMenuExitGame(world, "yourscoreis", "yourscoreis", 2000, 240, 40);
@@ -41,6 +42,12 @@ void TForm1::enterScoreDialog() {
   edit.CaretPos = edit.TextLength() + 1;
   GameState.KeyReleased[vk::Return] = GameState.KeyReleased[vk::Back] = false;
   typingScoreName = true;
+}
+
+void TForm1::setBitmapFontGrey() {
+  NkBitmapFont1->SetRed(50);
+  NkBitmapFont1->SetGreen(50);
+  NkBitmapFont1->SetBlue(50);
 }
 
 void TForm1::leaveScoreDialog() {
@@ -104,8 +111,8 @@ void TForm1::tickScoreDialog() {
   NkSprite1->Move(0.0001f);
   NkSprite1->Draw();
   NkGUI1->Draw();
-  // Here NkBitmapFont1's colour becomes 50/50/50 again.
   if (menuFont != nullptr) menuFont->SetColor(50, 50, 50);
+  setBitmapFontGrey();
   if (ActiveEdit->Visible) {
     if (menuFont != nullptr) TextOutCentred(*menuFont, 410, 220, std::to_string(GameState.Score));
   } else if (KeyCursor != nullptr) {

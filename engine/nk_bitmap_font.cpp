@@ -210,6 +210,8 @@ int TNkBitmapFont::TextWidth(std::string_view text) const {
 
 int TNkBitmapFont::TextHeight() const { return std::max(1, NkRound(cellHeight_ * ScaleY / sizeFactor_)); }
 
+int TNkBitmapFont::CharHeight() const { return NkRound(cellHeight_ / sizeFactor_); }
+
 void TNkBitmapFont::InitDevice() {
   if (screen_ == nullptr || screen_->Device() == nullptr) return;
   renderer_->TakeDevice();

@@ -77,6 +77,8 @@ class TNkBitmapFont {
   int TextWidth(std::string_view text) const;
   // The cell height, scaled; at least 1.
   int TextHeight() const;
+  // The cell height in screen pixels, unscaled.
+  int CharHeight() const;
 
   // After each device creation or reset: back to the image font, or to bold Arial 12 without an
   // image list, until the owner builds again.

@@ -12,6 +12,8 @@ namespace {
 
 using vk::Down, vk::Up, vk::Return, vk::Escape, vk::Back;
 
+constexpr const char* kBob = "\xC1\xEE\xE1";  // "Боб": the name edit takes only the game's letters
+
 // A game in play on a level without the quick help; Escape in play opens the quit dialog.
 struct InPlay : test::LevelGame {
   explicit InPlay(int level = 4, std::string server = "") : LevelGame(level, std::move(server)) {
@@ -123,11 +125,11 @@ TEST(ScoreDialog, EitherAnswerRanksTheScoreAndYesReportsIt) {
                                     : "";
     InPlay g(4, address);
     g.form->GameState.Score = c.score;
-    g.giveUp("Bob", c.send);
+    g.giveUp(kBob, c.send);
     const TGameState& s = g.form->GameState;
     EXPECT_EQ(g.state(), c.state) << c.name;
     EXPECT_EQ(s.NewHiScore, c.state == 7) << c.name;
-    EXPECT_EQ(s.HiScores[2].Name, c.state == 7 ? "Bob" : "Anonymous") << c.name;
+    EXPECT_EQ(s.HiScores[2].Name, c.state == 7 ? kBob : "Anonymous") << c.name;
     EXPECT_EQ(s.HiScores[3].Score, "7100") << c.name;
     EXPECT_EQ(g.host.journal().requests.size(), c.requests) << c.name;
     EXPECT_EQ(g.host.journal().messages, c.cannotConnect ? std::vector<std::string>{kCannotConnect}
@@ -148,20 +150,20 @@ TEST(ScoreDialog, TheReportDecodesToExactlyWhatWasSent) {
   InPlay g(4, server.url());
   g.form->GameState.Score = 1200;
   g.form->GameState.PlayerName = "\xC2\xEE\xF0";
-  g.giveUp("Bob", true);
+  g.giveUp(kBob, true);
   const auto requests = server.requests();
   ASSERT_EQ(requests.size(), 2u);
   EXPECT_EQ(requests[0].target, kVersionQuery);
   const std::string prefix(kReportQuery);
   ASSERT_TRUE(requests[1].target.starts_with(prefix));
   EXPECT_EQ(decodeConfigLine(requests[1].target.substr(prefix.size())),
-            "type=0|name=Bob|score=1200|key=X|p=77|add=\xC2\xEE\xF0|z=00");
+            "type=0|name=" + std::string(kBob) + "|score=1200|key=X|p=77|add=\xC2\xEE\xF0|z=00");
 }
 
 TEST(ScoreDialog, AGameLostOnTheLastLevelStillTakesItsHouseDown) {
   InPlay g(6);
   ASSERT_EQ(g.state(), 12);
-  g.giveUp("Bob", false);
+  g.giveUp(kBob, false);
   EXPECT_EQ(g.state(), 3);
   EXPECT_EQ(g.form->Play.player, nullptr);
   EXPECT_EQ(g.form->NkSprite1->Count(), 1);
@@ -169,7 +171,7 @@ TEST(ScoreDialog, AGameLostOnTheLastLevelStillTakesItsHouseDown) {
 
 TEST(ScoreDialog, TheNextGamesDialogWaitsForItsOwnName) {
   InPlay g;
-  g.giveUp("Bob", false);
+  g.giveUp(kBob, false);
   ASSERT_EQ(g.state(), 3);
   g.form->GameState.MenuIndex = 0;
   g.form->GameState.Level = 4;  // the house the fixture built
@@ -182,7 +184,7 @@ TEST(ScoreDialog, TheNextGamesDialogWaitsForItsOwnName) {
   g.frames(5);
   EXPECT_EQ(g.state(), 15);
   EXPECT_TRUE(g.form->GameTimer->Enabled());
-  EXPECT_EQ(g.form->ActiveEdit->Text, "Bob");  // offered again
+  EXPECT_EQ(g.form->ActiveEdit->Text, kBob);  // offered again
 }
 
 }  // namespace
