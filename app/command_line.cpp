@@ -5,13 +5,15 @@
 namespace nk {
 
 const char* const kUsage =
-    "usage: nokturo [--workdir DIR] [--headless] [--seed N] [--script FILE] [--frames N] [--dump FILE]\n"
-    "               [--level N] [--score-server URL] [--windowed | --fullscreen] [--version] [--help]\n"
+    "usage: nokturo [--workdir DIR] [--headless] [--seed N] [--script FILE] [--record FILE] [--frames N]\n"
+    "               [--dump FILE] [--level N] [--score-server URL] [--windowed | --fullscreen] [--version]\n"
+    "               [--help]\n"
     "\n"
     "  --workdir DIR        run in DIR (Config.cfg, Data/, Sounds/ ...); default: the current directory\n"
     "  --headless           no window and no sound; a virtual clock of 120 passes a second\n"
     "  --seed N             seed the random generator with N instead of the clock\n"
     "  --script FILE        timed input, one command a line (see docs/harness.md)\n"
+    "  --record FILE        write this session's input as a script that --script replays\n"
     "  --frames N           end the run after N passes (Config.cfg is not written)\n"
     "  --dump FILE          write the state snapshot (JSON) when the run ends\n"
     "  --level N            start straight into a new game on level N (1..6)\n"
@@ -49,9 +51,14 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const std::vector<s
       cl.version = true;
     } else if (a == "--help" || a == "-h") {
       cl.help = true;
-    } else if (a == "--workdir" || a == "--script" || a == "--dump" || a == "--score-server") {
+    } else if (std::string* text = a == "--workdir"        ? &cl.workdir
+                                   : a == "--script"       ? &cl.script
+                                   : a == "--record"       ? &cl.record
+                                   : a == "--dump"         ? &cl.dump
+                                   : a == "--score-server" ? &cl.scoreServer
+                                                           : nullptr) {
       if (!value(v) || v.empty()) return CommandLineError{a + " needs a value"};
-      (a == "--workdir" ? cl.workdir : a == "--script" ? cl.script : a == "--dump" ? cl.dump : cl.scoreServer) = v;
+      *text = v;
     } else if (a == "--seed") {
       uint64_t n = 0;
       if (!value(v) || !parseNumber(v, n)) return CommandLineError{"--seed needs a whole number"};

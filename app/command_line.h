@@ -12,6 +12,7 @@ struct CommandLine {
   bool headless = false;
   std::optional<uint64_t> seed;
   std::string script;
+  std::string record;  // where this session's input is written as a script
   std::optional<int64_t> frames;
   std::string dump;
   std::optional<int32_t> level;

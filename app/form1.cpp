@@ -11,7 +11,7 @@ namespace nk {
 
 namespace {
 
-std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, TNkTimer::Handler handler) {
+std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, TNkTimer::Handler handler) {
   // The settings every frame timer of the window is created with.
   auto timer = std::make_unique<TNkTimer>(app);
   timer->SetEnabled(false);
@@ -20,7 +20,10 @@ std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, TNkTimer::Handler han
   timer->SetMaxFPS(120);
   timer->SetFPSWarningFrames(10);
   timer->SetLossyMode(false);
-  timer->OnTimer = std::move(handler);
+  timer->OnTimer = [&ticks, handler = std::move(handler)](TNkTimer& t) {
+    ++ticks;
+    handler(t);
+  };
   return timer;
 }
 
@@ -59,9 +62,9 @@ TForm1::TForm1(Host& h, FormOptions opts)
   nameEditGuiFont = std::make_unique<TGuiBitmapFont>(*NameEditFont);
   NkGUI1->NkBitmapFont = guiFont.get();
   Application& app = host.application();
-  NkTimer1 = makeFrameTimer(app, [this](TNkTimer& t) { NkTimer1Timer(t); });
-  GameTimer = makeFrameTimer(app, [this](TNkTimer& t) { GameTimerTimer(t); });
-  AnimTimer = makeFrameTimer(app, [this](TNkTimer& t) { AnimTimerTimer(t); });
+  NkTimer1 = makeFrameTimer(app, frameTicks_, [this](TNkTimer& t) { NkTimer1Timer(t); });
+  GameTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& t) { GameTimerTimer(t); });
+  AnimTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& t) { AnimTimerTimer(t); });
   Timer1 = std::make_unique<TTimer>(app, 1000);
   Timer1->OnTimer = [this] { Timer1Timer(); };
   NkMusic1 = MakeGameEffects(host.audio());

@@ -54,6 +54,8 @@ class TForm1 final : public WindowEvents {
 
   void FormCreate();
   void FormShow();
+  // How many game frames have run: the firings of the three frame timers.
+  int64_t frameTicks() const { return frameTicks_; }
   void FormActivate();
   void FormKeyDown(int key);
   void FormKeyUp(int key);
@@ -87,6 +89,7 @@ class TForm1 final : public WindowEvents {
 
   Host& host;
   const FormOptions options;
+  int64_t frameTicks_ = 0;
   TGameState GameState;
   Random random;
 

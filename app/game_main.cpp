@@ -8,10 +8,12 @@
 #include "app/command_line.h"
 #include "app/form1.h"
 #include "app/headless_run.h"
+#include "app/input_recorder.h"
 #include "app/snapshot.h"
 #include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/headless_host.h"
+#include "platform/random.h"
 #include "platform/window_host.h"
 
 namespace nk {
@@ -33,7 +35,7 @@ FormOptions formOptions(const CommandLine& cl) {
 }
 
 // Loads and parses the script; an error message when it cannot.
-std::variant<std::vector<ScriptEvent>, std::string> loadScript(const std::string& path) {
+std::variant<Script, std::string> loadScript(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   if (!in || !(text << in.rdbuf()) || std::filesystem::is_directory(path)) {
@@ -43,21 +45,26 @@ std::variant<std::vector<ScriptEvent>, std::string> loadScript(const std::string
   if (auto* error = std::get_if<ScriptError>(&parsed)) {
     return "script " + path + ", line " + std::to_string(error->line) + ": " + error->message;
   }
-  auto events = std::get<std::vector<ScriptEvent>>(std::move(parsed));
-  for (auto& e : events) e.file = absolute(e.file);
-  return events;
+  Script script = std::get<Script>(std::move(parsed));
+  for (auto& e : script.events) e.file = absolute(e.file);
+  return script;
 }
 
 int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
-        const std::vector<ScriptEvent>& script) {
+        const std::vector<ScriptEvent>& script, std::ostream* record) {
   host.application().setErrorReport([&host](const std::string& text) { host.showMessage(text, "Nokturo"); });
+  std::optional<InputRecorder> recorder;
+  // A frame timer first fires a frame after it starts, so input before the k-th game frame
+  // belongs to pass k.
+  if (record != nullptr) recorder.emplace(form, *record, [&form] { return form.frameTicks() + 1; }, *cl.seed);
+  WindowEvents& input = recorder ? static_cast<WindowEvents&>(*recorder) : form;
   form.FormCreate();
   bool closed = false;
   int64_t lastFrame = 0;
   int status = 0;
   if (headless != nullptr) {
     form.FormShow();
-    const HeadlessResult r = runHeadless(form, *headless, script, cl.frames);
+    const HeadlessResult r = runHeadless(form, input, *headless, script, cl.frames);
     closed = r.closed;
     lastFrame = r.lastFrame;
     status = r.captureFailed ? 1 : 0;
@@ -65,7 +72,7 @@ int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
     auto& window = static_cast<WindowHost&>(host);
     window.show();
     form.FormShow();
-    closed = window.run(form);
+    closed = window.run(input);
   }
   if (closed) form.FormDestroy();
   if (!cl.dump.empty() && !writeSnapshot(form, lastFrame, cl.dump)) {
@@ -92,16 +99,28 @@ int gameMain(const std::vector<std::string>& args) {
     std::printf("nokturo %s\n", NK_VERSION);
     return 0;
   }
-  std::vector<ScriptEvent> script;
+  Script script;
   if (!cl.script.empty()) {
     auto loaded = loadScript(cl.script);
     if (auto* error = std::get_if<std::string>(&loaded)) {
       std::fprintf(stderr, "nokturo: %s\n%s", error->c_str(), kUsage);
       return 2;
     }
-    script = std::get<std::vector<ScriptEvent>>(std::move(loaded));
+    script = std::get<Script>(std::move(loaded));
   }
+  if (!cl.seed) cl.seed = script.seed;
   cl.dump = absolute(cl.dump);
+  std::ofstream record;
+  if (!cl.record.empty()) {
+    // A recording replays into the same game only with the same seed.
+    if (!cl.seed) cl.seed = seedFromClock();
+    record.open(cl.record, std::ios::binary | std::ios::trunc);
+    if (!record) {
+      std::fprintf(stderr, "nokturo: cannot write the recording %s\n", cl.record.c_str());
+      return 1;
+    }
+  }
+  std::ostream* recordTo = record.is_open() ? &record : nullptr;
   if (!cl.workdir.empty() && !changeWorkingDirectory(cl.workdir)) {
     std::fprintf(stderr, "nokturo: cannot enter the folder %s\n", cl.workdir.c_str());
     return 1;
@@ -110,7 +129,7 @@ int gameMain(const std::vector<std::string>& args) {
   if (cl.headless) {
     HeadlessHost host(kClientWidth, kClientHeight);
     TForm1 form(host, formOptions(cl));
-    return run(form, host, &host, cl, script);
+    return run(form, host, &host, cl, script.events, recordTo);
   }
   std::string error;
   auto window = WindowHost::create("Nokturo", kClientWidth, kClientHeight, error);
@@ -120,7 +139,7 @@ int gameMain(const std::vector<std::string>& args) {
     return 1;
   }
   TForm1 form(*window, formOptions(cl));
-  return run(form, *window, nullptr, cl, script);
+  return run(form, *window, nullptr, cl, script.events, recordTo);
 }
 
 }  // namespace nk

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int64_t kPassesPerSecond = 120;
 
-void deliver(TForm1& form, HeadlessHost& host, const ScriptEvent& e) {
+void deliver(WindowEvents& form, HeadlessHost& host, const ScriptEvent& e) {
   using Kind = ScriptEvent::Kind;
   switch (e.kind) {
     case Kind::KeyDown:
@@ -47,7 +47,7 @@ bool capture(TForm1& form, HeadlessHost& host, const ScriptEvent& e) {
   return ok;
 }
 
-bool closeIfAsked(TForm1& form, HeadlessHost& host) {
+bool closeIfAsked(WindowEvents& form, HeadlessHost& host) {
   if (!host.takeCloseRequest() || !form.closeQuery()) return false;
   form.closing();
   return true;
@@ -55,16 +55,16 @@ bool closeIfAsked(TForm1& form, HeadlessHost& host) {
 
 }  // namespace
 
-HeadlessResult runHeadless(TForm1& form, HeadlessHost& host, const std::vector<ScriptEvent>& script,
-                           std::optional<int64_t> frames) {
+HeadlessResult runHeadless(TForm1& form, WindowEvents& input, HeadlessHost& host,
+                           const std::vector<ScriptEvent>& script, std::optional<int64_t> frames) {
   HeadlessResult result;
   size_t next = 0;
   for (int64_t frame = 0; !frames || frame < *frames; ++frame) {
     host.clock().set(frame * (VirtualClock::kFrequency / kPassesPerSecond));
     const size_t first = next;
-    while (next < script.size() && script[next].frame == frame) deliver(form, host, script[next++]);
+    while (next < script.size() && script[next].frame == frame) deliver(input, host, script[next++]);
     result.lastFrame = frame;
-    if (closeIfAsked(form, host)) {
+    if (closeIfAsked(input, host)) {
       result.closed = true;
       break;
     }
@@ -73,7 +73,7 @@ HeadlessResult runHeadless(TForm1& form, HeadlessHost& host, const std::vector<S
       if (!capture(form, host, script[i])) result.captureFailed = true;
     }
     if (host.quitRequested()) break;
-    if (closeIfAsked(form, host)) {
+    if (closeIfAsked(input, host)) {
       result.closed = true;
       break;
     }

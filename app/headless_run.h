@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/script.h"
+#include "platform/host.h"
 
 namespace nk {
 
@@ -17,8 +18,9 @@ struct HeadlessResult {
 };
 
 // Runs the loop on the virtual clock: pass n happens at n/120 s; the script's input of pass n
-// arrives before its idle step, its screenshots and dumps are taken after it.
-HeadlessResult runHeadless(TForm1& form, HeadlessHost& host, const std::vector<ScriptEvent>& script,
-                           std::optional<int64_t> frames);
+// arrives before its idle step (through input: the form, or something in front of it), its
+// screenshots and dumps are taken after it.
+HeadlessResult runHeadless(TForm1& form, WindowEvents& input, HeadlessHost& host,
+                           const std::vector<ScriptEvent>& script, std::optional<int64_t> frames);
 
 }  // namespace nk

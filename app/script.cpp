@@ -58,8 +58,19 @@ int keyFromName(std::string_view name) {
   return 0;
 }
 
-std::variant<std::vector<ScriptEvent>, ScriptError> parseScript(std::string_view text) {
-  std::vector<ScriptEvent> events;
+std::string keyName(int virtualKey) {
+  for (const auto& [name, code] : kNamedKeys) {
+    if (code == virtualKey) return std::string(name);
+  }
+  if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9')) {
+    return std::string(1, static_cast<char>(virtualKey));
+  }
+  return "vk:" + std::to_string(virtualKey);
+}
+
+std::variant<Script, ScriptError> parseScript(std::string_view text) {
+  Script script;
+  std::vector<ScriptEvent>& events = script.events;
   int lineNo = 0;
   size_t pos = 0;
   while (pos < text.size()) {
@@ -74,6 +85,15 @@ std::variant<std::vector<ScriptEvent>, ScriptError> parseScript(std::string_view
     if (head.empty()) continue;
     auto fail = [&](std::string message) { return ScriptError{lineNo, std::move(message)}; };
 
+    if (head[0] == "seed") {
+      const auto w = words(line, 3);
+      uint64_t seed = 0;
+      const std::string_view n = w.size() == 2 ? w[1] : std::string_view{};
+      auto [p, ec] = std::from_chars(n.data(), n.data() + n.size(), seed);
+      if (n.empty() || ec != std::errc() || p != n.data() + n.size()) return fail("seed takes one number");
+      script.seed = seed;
+      continue;
+    }
     int64_t frame = 0;
     if (!toInt(head[0], frame) || frame < 0) return fail("expected a frame number, got '" + std::string(head[0]) + "'");
     if (head.size() < 2) return fail("missing command");
@@ -103,6 +123,12 @@ std::variant<std::vector<ScriptEvent>, ScriptError> parseScript(std::string_view
         events.push_back(e);
         ++e.frame;
       }
+    } else if (command == "char") {
+      int64_t code = 0;
+      if (args.size() != 1 || !toInt(args[0], code) || code < 1 || code > 255) return fail("char takes a code 1..255");
+      e.kind = ScriptEvent::Kind::Char;
+      e.key = static_cast<int>(code);
+      events.push_back(e);
     } else if (command == "mouse" || command == "click") {
       int64_t x = 0, y = 0;
       if (args.size() != 2 || !toInt(args[0], x) || !toInt(args[1], y)) {
@@ -127,7 +153,7 @@ std::variant<std::vector<ScriptEvent>, ScriptError> parseScript(std::string_view
   }
   std::stable_sort(events.begin(), events.end(),
                    [](const ScriptEvent& a, const ScriptEvent& b) { return a.frame < b.frame; });
-  return events;
+  return script;
 }
 
 }  // namespace nk

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -23,10 +24,16 @@ struct ScriptError {
   std::string message;
 };
 
-// Parses a script; the events come back sorted by frame, in the order written within a frame.
-std::variant<std::vector<ScriptEvent>, ScriptError> parseScript(std::string_view text);
+struct Script {
+  std::optional<uint64_t> seed;     // a `seed N` line: the run's seed unless --seed gives one
+  std::vector<ScriptEvent> events;  // sorted by frame, in the order written within a frame
+};
+
+std::variant<Script, ScriptError> parseScript(std::string_view text);
 
 // A key name of the script ("Left", "A", "7", "vk:NN") as a virtual-key code; 0 when unknown.
 int keyFromName(std::string_view name);
+// The script's name of a virtual-key code, the other way round.
+std::string keyName(int virtualKey);
 
 }  // namespace nk

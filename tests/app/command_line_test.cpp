@@ -6,7 +6,7 @@ namespace nk {
 namespace {
 
 TEST(CommandLine, ReadsEveryOption) {
-  auto parsed = parseCommandLine({"--workdir", "w", "--headless", "--seed", "42", "--script", "s.txt", "--frames",
+  auto parsed = parseCommandLine({"--workdir", "w", "--headless", "--seed", "42", "--script", "s.txt", "--record", "r.txt", "--frames",
                                   "240", "--dump", "d.json", "--level", "3", "--score-server", "http://127.0.0.1:1/",
                                   "--fullscreen"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
@@ -15,6 +15,7 @@ TEST(CommandLine, ReadsEveryOption) {
   EXPECT_TRUE(cl.headless);
   EXPECT_EQ(cl.seed, 42u);
   EXPECT_EQ(cl.script, "s.txt");
+  EXPECT_EQ(cl.record, "r.txt");
   EXPECT_EQ(cl.frames, 240);
   EXPECT_EQ(cl.dump, "d.json");
   EXPECT_EQ(cl.level, 3);
@@ -25,7 +26,7 @@ TEST(CommandLine, ReadsEveryOption) {
 TEST(CommandLine, RefusesWhatItDoesNotKnow) {
   const std::vector<std::vector<std::string>> cases = {
       {"--bogus"}, {"--seed"}, {"--seed", "x"}, {"--frames", "-1"}, {"--level", "7"}, {"--level", "0"},
-      {"--workdir"}, {"--dump", ""}, {"headless"}, {"--frames", "12abc"},
+      {"--workdir"}, {"--dump", ""}, {"--record"}, {"headless"}, {"--frames", "12abc"},
   };
   for (const auto& args : cases) {
     EXPECT_TRUE(std::holds_alternative<CommandLineError>(parseCommandLine(args))) << args[0];

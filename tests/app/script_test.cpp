@@ -33,13 +33,15 @@ TEST(Script, ParsesEveryCommand) {
       {"9 screenshot shot.png", {event(9, Kind::Screenshot, 0, 0, 0, "shot.png")}},
       {"9 dump s.json  # trailing comment", {event(9, Kind::Dump, 0, 0, 0, "s.json")}},
       {"100 close", {event(100, Kind::Close)}},
+      {"4 char 32", {event(4, Kind::Char, ' ')}},
+      {"4 char 35", {event(4, Kind::Char, '#')}},
       {"   # only a comment", {}},
       {"", {}},
   };
   for (const auto& c : cases) {
     auto parsed = parseScript(c.line);
-    ASSERT_TRUE(std::holds_alternative<std::vector<ScriptEvent>>(parsed)) << c.line;
-    EXPECT_EQ(std::get<std::vector<ScriptEvent>>(parsed), c.events) << c.line;
+    ASSERT_TRUE(std::holds_alternative<Script>(parsed)) << c.line;
+    EXPECT_EQ(std::get<Script>(parsed).events, c.events) << c.line;
   }
 }
 
@@ -51,6 +53,8 @@ TEST(Script, ReportsTheLineThatDoesNotParse) {
       {"x down Left", 1},       {"1 down", 1},          {"1 down Nope", 1},   {"1 jump", 1},
       {"1 tap A\n-3 tap A", 2}, {"1 mouse 1", 1},       {"1 click a b", 1},   {"\n\n1 close now", 3},
       {"1 screenshot", 1},      {"1 down vk:300", 1},   {"1 type", 1},        {"12", 1},
+      {"1 char 0", 1},          {"1 char 256", 1},      {"1 char x", 1},      {"seed", 1},
+      {"seed -1", 1},           {"seed 12 13", 1},      {"1 seed 3", 1},
   };
   for (const auto& c : cases) {
     auto parsed = parseScript(c.text);
@@ -61,13 +65,20 @@ TEST(Script, ReportsTheLineThatDoesNotParse) {
 
 TEST(Script, EventsComeSortedByFrameKeepingWrittenOrder) {
   auto parsed = parseScript("10 tap A\n2 dump a.json\r\n2 close\n10 up B\n");
-  const auto& events = std::get<std::vector<ScriptEvent>>(parsed);
+  const auto& events = std::get<Script>(parsed).events;
   ASSERT_EQ(events.size(), 5u);
   EXPECT_EQ(events[0].kind, Kind::Dump);
   EXPECT_EQ(events[1].kind, Kind::Close);
   EXPECT_EQ(events[2].key, 'A');
   EXPECT_EQ(events[3].key, 'B');
   EXPECT_EQ(events[4].frame, 11);
+}
+
+TEST(Script, ASeedLineGivesTheRunsSeed) {
+  EXPECT_FALSE(std::get<Script>(parseScript("1 tap A\n")).seed);
+  const Script script = std::get<Script>(parseScript("# recorded\nseed 18446744073709551615\n1 tap A\n"));
+  EXPECT_EQ(script.seed, 18446744073709551615u);
+  EXPECT_EQ(script.events.size(), 2u);
 }
 
 }  // namespace
