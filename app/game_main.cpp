@@ -38,7 +38,8 @@ FormOptions formOptions(const CommandLine& cl) {
 std::variant<Script, std::string> loadScript(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
-  if (!in || !(text << in.rdbuf()) || std::filesystem::is_directory(path)) {
+  // An empty file is an empty script; only a file that cannot be opened or read is an error.
+  if (!in || std::filesystem::is_directory(path) || (in.peek() != EOF && !(text << in.rdbuf()))) {
     return "cannot read the script " + path;
   }
   auto parsed = parseScript(text.str());

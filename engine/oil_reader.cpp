@@ -51,27 +51,9 @@ class Cursor {
   size_t at_ = 0;
 };
 
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 // UTF-16LE code units to Windows-1251; unpaired surrogates become '?'.
 std::string wideToCp1251(std::string_view units) {
-  std::string utf8;
+  std::string text;
   const auto unit = [&](size_t i) {
     return static_cast<char16_t>(static_cast<uint8_t>(units[2 * i]) | (static_cast<uint8_t>(units[2 * i + 1]) << 8));
   };
@@ -80,15 +62,15 @@ std::string wideToCp1251(std::string_view units) {
     const char16_t u = unit(i);
     const bool high = u >= 0xD800 && u <= 0xDBFF;
     if (high && i + 1 < count && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF) {
-      appendUtf8(utf8, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (unit(i + 1) - 0xDC00));
+      text += cp1251FromCodePoint(0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (unit(i + 1) - 0xDC00));
       ++i;
     } else if (u >= 0xD800 && u <= 0xDFFF) {
-      utf8 += '?';
+      text += '?';
     } else {
-      appendUtf8(utf8, u);
+      text += cp1251FromCodePoint(u);
     }
   }
-  return utf8ToCp1251(utf8);
+  return text;
 }
 
 int32_t readInteger(Cursor& in, uint8_t tag) {

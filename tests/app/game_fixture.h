@@ -10,19 +10,15 @@
 
 namespace nk::test {
 
-// The game window on a virtual clock, run a frame at a time.
+// The game window on a virtual clock in a fresh game folder, run a frame at a time.
 struct Game {
+  // Creates and shows the window; with a level, a new game starts there as from the main menu.
   explicit Game(std::optional<int32_t> level = std::nullopt, std::string scoreServer = "",
                 const std::vector<std::string>& pictures = {})
       : folder(pictures) {
-    FormOptions options;
-    options.seed = 3;
-    options.startLevel = level;
-    options.scoreServer = std::move(scoreServer);
-    form = std::make_unique<TForm1>(host, options);
-    form->FormCreate();
-    form->FormShow();
+    start(level, std::move(scoreServer));
   }
+
   void frames(int n) {
     for (int i = 0; i < n; ++i) {
       host.clock().advance(VirtualClock::kFrequency / 120);
@@ -51,6 +47,20 @@ struct Game {
   GameFolder folder;
   TestHost host;
   std::unique_ptr<TForm1> form;
+
+ protected:
+  // For fixtures that put their own files into the folder before the window starts.
+  struct Unstarted {};
+  explicit Game(Unstarted) {}
+  void start(std::optional<int32_t> level, std::string scoreServer = "") {
+    FormOptions options;
+    options.seed = 3;
+    options.startLevel = level;
+    options.scoreServer = std::move(scoreServer);
+    form = std::make_unique<TForm1>(host, options);
+    form->FormCreate();
+    form->FormShow();
+  }
 };
 
 // A game started on a level whose house is one lit room; the file is read when the intro ends.

@@ -11,7 +11,7 @@
 #include "game/level_file.h"
 #include "game/player.h"
 #include "game/world_objects.h"
-#include "game_window.h"
+#include "game_fixture.h"
 #include "platform/keys.h"
 #include "support/play_pictures.h"
 #include "support/recording_messages.h"
@@ -32,8 +32,8 @@ inline void writeHouse(int level, const Furnish& furnish) {
 
 // The game window on a virtual clock, in a game folder with the play pictures and the test's
 // house, playing that level from its start: the level intro and the quick help are skipped.
-struct PlayGame : GameWindow {
-  PlayGame(int level, const Furnish& furnish) {
+struct PlayGame : Game {
+  PlayGame(int level, const Furnish& furnish) : Game(Unstarted{}) {
     RecordingMessages quiet;
     TImageListCollection pictures(quiet);
     addPlayPictures(pictures);

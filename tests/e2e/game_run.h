@@ -2,6 +2,7 @@
 // Runs the real game binary for end-to-end tests.
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -30,12 +31,24 @@ inline std::string readText(const std::filesystem::path& p) {
   return s.str();
 }
 
+// The test program's folders, removed when it ends (set NK_KEEP_E2E to look at them afterwards).
+struct TestFolders {
+  std::vector<std::filesystem::path> made;
+  ~TestFolders() {
+    if (std::getenv("NK_KEEP_E2E") != nullptr) return;
+    std::error_code ignored;
+    for (const auto& dir : made) std::filesystem::remove_all(dir, ignored);
+  }
+};
+inline TestFolders testFolders;
+
 // A fresh, empty folder for one test.
 inline std::filesystem::path freshDir(const std::string& name) {
   // The process id keeps two test runs on one machine apart.
   auto dir = std::filesystem::temp_directory_path() / ("nokturo-e2e-" + std::to_string(::getpid()) + "-" + name);
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
+  testFolders.made.push_back(dir);
   return dir;
 }
 

@@ -60,6 +60,7 @@ TEST(Harness, BadStartsExitWithAStatusAndAMessage) {
   {
     std::ofstream script(dir / "broken.txt");
     script << "1 tap A\n2 wiggle\n";
+    std::ofstream empty(dir / "empty.txt");
   }
   const struct {
     std::vector<std::string> args;
@@ -70,6 +71,7 @@ TEST(Harness, BadStartsExitWithAStatusAndAMessage) {
       {{"--nonsense"}, "", 2, "unknown option"},
       {{"--headless", "--script", "missing.txt"}, "", 2, "cannot read the script"},
       {{"--headless", "--script", "broken.txt"}, "", 2, "line 2"},
+      {{"--headless", "--script", "empty.txt", "--frames", "1"}, "", 0, ""},
       {{"--headless", "--workdir", "no/such/folder"}, "", 1, "cannot enter"},
       {{"--frames", "1"}, "env -u DISPLAY -u WAYLAND_DISPLAY", 1, "--headless"},
   };
