@@ -31,10 +31,10 @@ class TShareScreen : public ShareDescription {
   // Reads the description and loads its pictures; anything wrong only clears Valid.
   void Load();
   // Where the pointer is, in back-buffer pixels.
-  void PointerAt(int32_t x, int32_t y) { pointer_ = Point{x, y}; }
   struct Point {
     int32_t x, y;
   };
+  void PointerAt(int32_t x, int32_t y) { pointer_ = Point{x, y}; }
   const std::optional<Point>& Pointer() const { return pointer_; }
   void UpdateHover();
   void Draw();
