@@ -70,6 +70,8 @@ TForm1::TForm1(Host& h, FormOptions opts)
   NkMusic1 = MakeGameEffects(host.audio());
   Sound3D = MakeGameTunes(host.audio());
   Sounds.Connect(NkMusic1.get(), Sound3D.get());
+  ShareScreen = std::make_unique<TShareScreen>(
+      TShareScreen::Parts{host, *NkScreen1, *ShareList, NkImageList1->ImageList(), *NkFont3});
 }
 
 TForm1::~TForm1() = default;
@@ -100,7 +102,7 @@ void TForm1::FormCreate() {
   NkFont1->SetColor(MakeColor(255, 255, 255, 255));
   readConfig();
   buildGameFont(*NkBitmapFont1, 24);
-  // Here the exit promotion screen loads its description.
+  ShareScreen->Load();
 }
 
 void TForm1::buildGameFont(TNkBitmapFont& font, int pointSize) {
@@ -168,7 +170,14 @@ void TForm1::FormKeyUp(int key) {
   if (key == vk::Left) GameState.LeftHeld = false;
 }
 
-void TForm1::FormMouseDown(MouseButton, int, int) {}
+// Only the exit promotion screen listens to the mouse; a click counts where it is made, even
+// before a frame has seen the pointer there.
+void TForm1::FormMouseDown(MouseButton button, int x, int y) {
+  if (GameState.ScreenState != 20 || button != MouseButton::Left) return;
+  ShareScreen->PointerAt(x, y);
+  ShareScreen->UpdateHover();
+  ShareScreen->ClickHovered();
+}
 
 void TForm1::keyDown(int virtualKey) {
   NkGUI1->KeyDownMessage(static_cast<uint16_t>(virtualKey));
@@ -177,7 +186,10 @@ void TForm1::keyDown(int virtualKey) {
 
 void TForm1::character(unsigned char cp1251) { NkGUI1->Character(cp1251); }
 
-void TForm1::mouseMove(int x, int y) { NkGUI1->PointerMove(x, y); }
+void TForm1::mouseMove(int x, int y) {
+  ShareScreen->PointerAt(x, y);
+  NkGUI1->PointerMove(x, y);
+}
 
 void TForm1::mouseDown(MouseButton button, int x, int y) {
   if (!NkGUI1->ButtonDown(button)) FormMouseDown(button, x, y);
@@ -186,7 +198,7 @@ void TForm1::mouseDown(MouseButton button, int x, int y) {
 void TForm1::mouseUp(MouseButton button, int, int) { NkGUI1->ButtonUp(button); }
 
 // The close box does nothing until the exit path has run its course.
-bool TForm1::FormCloseQuery() { return GameState.ScreenState == 20 && ExitCountdown == 0; }
+bool TForm1::FormCloseQuery() { return GameState.ScreenState == 20 && ShareScreen->Countdown == 0; }
 
 void TForm1::FormClose() {
   // The window is going away whatever happens, so a failed save is reported here and not passed on.

@@ -32,6 +32,7 @@
 #include "ui/nk_button.h"
 #include "ui/nk_edit.h"
 #include "ui/nk_gui.h"
+#include "ui/share_screen.h"
 
 namespace nk {
 
@@ -124,8 +125,8 @@ class TForm1 final : public WindowEvents {
   std::unique_ptr<NkFontText> menuFontText;  // NkFont1 as the screens write with it
   void drawSideNumbers(uint8_t grey);
   void drawTime(int x = kTimeX, int y = kTimeY);
-  // The exit promotion screen's countdown; the window closes in state 20 only at 0.
-  int32_t ExitCountdown = 0;
+  // The exit promotion screen; the window closes in state 20 only when its countdown is at 0.
+  std::unique_ptr<TShareScreen> ShareScreen;
   TKeyCurs* KeyCursor = nullptr;  // owned by NkSprite1
   // The level being played, and what builds it.
   TPlayState Play;

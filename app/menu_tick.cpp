@@ -74,10 +74,13 @@ void TForm1::tickMenuScreen() {
 }
 
 void TForm1::tickExitScreen() {
-  if (ExitCountdown > 0) --ExitCountdown;
+  if (ShareScreen->Countdown > 0) --ShareScreen->Countdown;
   NkScreen1->Clear(0, 0, 0, 0);
   NkScreen1->BeginScene();
-  // The exit promotion screen updates and draws itself here, in its own image batch.
+  ShareList->BeginDrawHook();
+  ShareScreen->UpdateHover();
+  ShareScreen->Draw();
+  ShareList->EndDrawHook();
   NkScreen1->EndScene();
 }
 

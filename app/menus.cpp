@@ -154,9 +154,9 @@ void TForm1::enterExitConfirm() {
 void TForm1::enterExitScreen() {
   GameState.ScreenState = 20;
   NkGUI1->DeactivateInput();
-  // The promotion screen decides here whether it has something to show; until then there is
-  // nothing, and the window closes at once.
-  ExitCountdown = 0;
+  // Nothing to promote: the window may close at once.
+  if (ShareScreen->Valid) return;
+  ShareScreen->Countdown = 0;
   host.requestClose();
 }
 

@@ -75,6 +75,26 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
   for (size_t a = 0; a < kActionCount; ++a) {
     if (play.actions[a] != 0) actions.push_back(kActionNames[a]);
   }
+  const TShareScreen& screen = *form.ShareScreen;
+  json shareButtons = json::array();
+  for (const TButton& b : screen.Buttons) {
+    shareButtons.push_back({{"action", cp1251ToUtf8(b.Action)},
+                            {"x", b.X},
+                            {"y", b.Y},
+                            {"width", b.Width},
+                            {"height", b.Height},
+                            {"hover", b.Hover},
+                            {"active", b.Active},
+                            {"visible", b.Visible}});
+  }
+  json pointer = nullptr;
+  if (const auto& p = screen.Pointer()) pointer = {{"x", p->x}, {"y", p->y}};
+  const json share = {{"valid", screen.Valid},
+                      {"problem", cp1251ToUtf8(screen.Problem)},
+                      {"countdown", screen.Countdown},
+                      {"number", screen.CountdownNumber()},
+                      {"pointer", pointer},
+                      {"buttons", shareButtons}};
   const Journal& journal = form.host.journal();
   json music = json::object();
   for (size_t i = 0; i < form.Sound3D->ModList.Count(); ++i) {
@@ -117,6 +137,7 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
       {"messages", texts(journal.messages)},
       {"opened", texts(journal.opened)},
       {"requests", texts(journal.requests)},
+      {"share", share},
   };
 }
 

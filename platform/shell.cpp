@@ -49,7 +49,13 @@ std::optional<std::string> shortcutUrl(std::string_view contents) {
   return std::nullopt;
 }
 
-bool openWithSystem(const std::string& path, const std::string& parameters) {
+std::string launchablePath(const std::string& path) {
+  if (path.empty() || path.front() == '/' || path.rfind("./", 0) == 0) return path;
+  return "./" + path;
+}
+
+bool openWithSystem(const std::string& name, const std::string& parameters) {
+  const std::string path = launchablePath(name);
   if (endsWithNoCase(path, ".url")) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream contents;

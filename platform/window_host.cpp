@@ -119,6 +119,9 @@ void WindowHost::Impl::handle(const SDL_Event& e, WindowEvents& events) {
     case SDL_TEXTINPUT:
       for (char c : utf8ToCp1251(e.text.text)) events.character(static_cast<unsigned char>(c));
       break;
+    // The renderer's logical size makes SDL hand pointer positions over in back-buffer pixels,
+    // with the window's scaling and letterbox bars taken off (outside the picture they run past
+    // its edges).
     case SDL_MOUSEMOTION:
       events.mouseMove(e.motion.x, e.motion.y);
       break;

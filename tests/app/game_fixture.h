@@ -48,8 +48,7 @@ struct Game {
   TestHost host;
   std::unique_ptr<TForm1> form;
 
- protected:
-  // For fixtures that put their own files into the folder before the window starts.
+  // For tests that put their own files into the folder before the window starts.
   struct Unstarted {};
   explicit Game(Unstarted) {}
   void start(std::optional<int32_t> level, std::string scoreServer = "") {

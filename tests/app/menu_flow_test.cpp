@@ -262,7 +262,7 @@ TEST(MenuFlow, ExitYesLeavesThroughTheExitScreenAndTheWindowMayClose) {
   EXPECT_EQ(g.host.closeRequests, 1);
   EXPECT_TRUE(g.form->FormCloseQuery());
   EXPECT_FALSE(g.form->NkGUI1->InputActive());
-  g.form->ExitCountdown = 3;  // a promotion screen still showing
+  g.form->ShareScreen->Countdown = 3;  // a promotion screen still showing
   EXPECT_FALSE(g.form->FormCloseQuery());
   g.frames(3);
   EXPECT_TRUE(g.form->FormCloseQuery());

@@ -19,5 +19,14 @@ TEST(Shell, ShortcutUrlIsTheUrlLine) {
   for (const auto& c : cases) EXPECT_EQ(shortcutUrl(c.contents), c.url) << c.contents;
 }
 
+TEST(Shell, RelativeNamesAreOpenedFromTheWorkingFolder) {
+  const struct {
+    const char* name;
+    const char* path;
+  } cases[] = {{"wdata/shop.url", "./wdata/shop.url"}, {"-help", "./-help"}, {"ls", "./ls"},
+               {"./game.exe", "./game.exe"}, {"/opt/game/x.pdf", "/opt/game/x.pdf"}};
+  for (const auto& c : cases) EXPECT_EQ(launchablePath(c.name), c.path) << c.name;
+}
+
 }  // namespace
 }  // namespace nk
