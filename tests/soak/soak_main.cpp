@@ -3,7 +3,6 @@
 // again in the same folder, as a player would. It fails when the game stays in one screen or
 // away from the main menu too long, never gets into play and back, or says anything but that the
 // score server is missing; the sanitizer build adds crashes and leaks.
-#include <filesystem>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -11,9 +10,9 @@
 
 #include "app/form1.h"
 #include "app/score_report.h"
-#include "app/temp_dir.h"
 #include "soak/monkey.h"
 #include "soak/screen_log.h"
+#include "support/built_game_folder.h"
 #include "support/test_host.h"
 
 namespace nk::test {
@@ -60,12 +59,7 @@ struct Session {
 };
 
 int run(const Settings& settings) {
-  TempDir folder;
-  for (const char* sub : {"Data", "Sounds"}) {
-    std::filesystem::create_directory_symlink(std::filesystem::absolute(settings.gameDir) / sub, folder.path() / sub);
-  }
-  std::filesystem::current_path(folder.path());
-
+  const BuiltGameFolder folder(settings.gameDir);
   Monkey monkey(settings.seed);
   ScreenLog screens;
   std::map<std::string, int> messages;
@@ -85,8 +79,6 @@ int run(const Settings& settings) {
     monkey.releaseAll(*session.form);
     for (const std::string& text : session.host.journal().messages) ++messages[text];
   }
-  std::filesystem::current_path(folder.path().parent_path());
-
   std::cout << "frames: " << frame << ", seed: " << settings.seed << ", game starts: " << starts
             << ", most sprites at once: " << mostSprites << "\n";
   screens.print(std::cout);
