@@ -49,6 +49,10 @@ void TImageListItem::Assign(const TImageListItem& source) {
 std::vector<uint32_t> TImageListItem::KeyedPixels() const {
   if (!Picture) return {};
   std::vector<uint32_t> pixels = Picture->Image.pixels;
+  if (pixels.empty()) {
+    // A texture was made before and took the decoded copy's place; the file is still here.
+    if (std::optional<TGraphic> again = decodeGraphic(Picture->Kind, Picture->File)) pixels = std::move(again->Image.pixels);
+  }
   if (Transparent) {
     const uint32_t key = StoredColorToARGB(TransparentColor, 0xFF);
     std::replace(pixels.begin(), pixels.end(), key, 0u);
@@ -92,6 +96,8 @@ bool TImageListItem::makeTexture(const TextureContext& context, const ArgbImage&
   TextureWidth_ = width;
   TextureHeight_ = height;
   Pixels_ = KeyedPixels();
+  // The texture and Pixels_ hold the picture now: a third copy would only cost memory.
+  Picture->Image.pixels = std::vector<uint32_t>();
   if (width == image.width && height == image.height) {
     context.device.updateTexture(id, Pixels_.data());
     return true;

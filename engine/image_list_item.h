@@ -57,7 +57,8 @@ class TImageListItem {
   // The texture's pixels after the colour key, PictureWidth x PictureHeight; empty without a texture.
   const std::vector<uint32_t>& Pixels() const { return Pixels_; }
 
-  // Picture's pixels with the colour key applied when Transparent; empty without a picture.
+  // Picture's pixels with the colour key applied when Transparent; empty without a picture. Making
+  // the texture drops the picture's decoded pixels; they are decoded again from its file here.
   std::vector<uint32_t> KeyedPixels() const;
 
   // Makes the texture unless the item has one, and measures the picture and its patterns.

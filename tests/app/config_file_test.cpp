@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -266,6 +270,55 @@ TEST_F(ConfigFileOnDisk, FailedSaveThrowsAndLeavesNothingBehind) {
   EXPECT_EQ(dir.read("Config.cfg/inside"), "x");
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
   EXPECT_THROW(SaveConfigFile(dir.file("no such folder/Config.cfg"), TGameState{}), std::runtime_error);
+}
+
+// While it lives, no file of this process may grow past a few bytes: a disk that is full for
+// every user, root included. Writing past it fails (EFBIG) instead of raising SIGXFSZ.
+class FullDisk {
+ public:
+  FullDisk() {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = saved_;
+    full.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &full);
+  }
+  ~FullDisk() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+  FullDisk(const FullDisk&) = delete;
+  FullDisk& operator=(const FullDisk&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
+
+TEST_F(ConfigFileOnDisk, AFullDiskKeepsTheStoredFileWhole) {
+  const std::string stored = WriteConfig(sampleState(true, true, false));
+  dir.write("Config.cfg", stored);
+  {
+    const FullDisk full;
+    EXPECT_THROW(SaveConfigFile(path, TGameState{}), std::runtime_error);
+  }
+  EXPECT_EQ(dir.read("Config.cfg"), stored);
+  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+}
+
+TEST_F(ConfigFileOnDisk, AReadOnlyFolderKeepsTheStoredFileWhole) {
+  namespace fs = std::filesystem;
+  const std::string stored = WriteConfig(sampleState(true, true, false));
+  dir.write("Config.cfg", stored);
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+  const bool writable = static_cast<bool>(std::ofstream(dir.file("probe")));
+  if (!writable) {
+    EXPECT_THROW(SaveConfigFile(path, TGameState{}), std::runtime_error);
+  }
+  fs::permissions(dir.path(), fs::perms::owner_all);
+  if (writable) GTEST_SKIP() << "this user writes into read-only folders";
+  EXPECT_EQ(dir.read("Config.cfg"), stored);
+  EXPECT_FALSE(fs::exists(path + ".tmp"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "app/score_report.h"
 #include "app/text_codec.h"
 #include "game_fixture.h"
+#include "platform/http_client.h"
 #include "support/score_server.h"
 
 namespace nk {
@@ -101,7 +102,7 @@ TEST(ScoreDialog, TheNameIsTypedFirstAndCannotBeEmpty) {
 }
 
 TEST(ScoreDialog, EitherAnswerRanksTheScoreAndYesReportsIt) {
-  enum class Server { None, Answering, Unreachable };
+  enum class Server { None, Answering, Unreachable, Stalling };
   const struct {
     const char* name;
     Server server;
@@ -114,16 +115,20 @@ TEST(ScoreDialog, EitherAnswerRanksTheScoreAndYesReportsIt) {
       {"Yes, server answers", Server::Answering, true, 8100, 7, 2, false},
       {"Yes, server unreachable", Server::Unreachable, true, 8100, 7, 1, true},
       {"Yes, no server", Server::None, true, 8100, 7, 0, true},
+      {"Yes, server accepts and never answers", Server::Stalling, true, 8100, 7, 1, true},
       {"No", Server::Answering, false, 8100, 7, 0, false},
       {"Yes, too low for the table", Server::Answering, true, 50, 3, 2, false},
   };
   for (const auto& c : cases) {
-    test::ScoreServer server("OK|a|b|c|77|");
-    const std::string address = c.server == Server::Answering ? server.url()
+    test::ScoreServer server("OK|a|b|c|77|", c.server == Server::Stalling ? test::ScoreServer::Mode::Stall
+                                                                          : test::ScoreServer::Mode::Answer);
+    const std::string address = c.server == Server::Answering || c.server == Server::Stalling ? server.url()
                                 : c.server == Server::Unreachable
                                     ? "http://127.0.0.1:" + std::to_string(test::unusedLoopbackPort())
                                     : "";
     InPlay g(4, address);
+    // The game's client gives up after 10 s; one second is as good a proof and keeps the test short.
+    if (c.server == Server::Stalling) g.host.setHttpClient(makeCurlHttpClient(std::chrono::seconds(1)));
     g.form->GameState.Score = c.score;
     g.giveUp(kBob, c.send);
     const TGameState& s = g.form->GameState;

@@ -1,0 +1,96 @@
+#include "soak/monkey.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/keys.h"
+
+namespace nk::test {
+namespace {
+
+enum class Move { Key, Letter, PointerMove, Click };
+
+struct Choice {
+  Move move;
+  int key;
+  int weight;
+};
+
+// Most frames pass without input: menus and sequences get time to react and animate.
+constexpr int kActOneFrameIn = 6;
+constexpr int kLevelIntro = 11, kPlay = 12;
+// One level in this many is played without Escape.
+constexpr int kPatientOneLevelIn = 4;
+
+constexpr std::array kChoices{
+    Choice{Move::Key, vk::Return, 7},  Choice{Move::Key, vk::Escape, 6},  Choice{Move::Key, vk::Left, 8},
+    Choice{Move::Key, vk::Right, 8},    Choice{Move::Key, vk::Up, 8},      Choice{Move::Key, vk::Down, 8},
+    Choice{Move::Key, vk::Space, 6},    Choice{Move::Key, vk::Control, 6}, Choice{Move::Key, vk::F1, 2},
+    Choice{Move::Key, 'P', 2},          Choice{Move::Key, vk::Back, 2},    Choice{Move::Letter, 0, 4},
+    Choice{Move::PointerMove, 0, 3},    Choice{Move::Click, 0, 4},
+};
+
+constexpr int totalWeight() {
+  int sum = 0;
+  for (const Choice& c : kChoices) sum += c.weight;
+  return sum;
+}
+
+}  // namespace
+
+void Monkey::act(WindowEvents& window, int64_t frame, int screenState) {
+  if (screenState != screen_ && screenState == kLevelIntro) patient_ = below(kPatientOneLevelIn) == 0;
+  screen_ = screenState;
+  for (auto it = held_.begin(); it != held_.end();) {
+    if (it->until > frame) {
+      ++it;
+      continue;
+    }
+    window.keyUp(it->key);
+    it = held_.erase(it);
+  }
+  if (below(kActOneFrameIn) != 0) return;
+  int pick = below(totalWeight());
+  const Choice* choice = kChoices.data();
+  while (pick >= choice->weight) pick -= (choice++)->weight;
+  switch (choice->move) {
+    case Move::Key:
+      if (choice->key != vk::Escape || !patient_ || screenState != kPlay) press(window, choice->key, frame);
+      break;
+    case Move::Letter: type(window); break;
+    case Move::PointerMove: point(window, false); break;
+    case Move::Click: point(window, true); break;
+  }
+}
+
+void Monkey::releaseAll(WindowEvents& window) {
+  for (const Held& h : held_) window.keyUp(h.key);
+  held_.clear();
+}
+
+// A key goes down and stays down for a moment; arrows often much longer, to walk somewhere.
+void Monkey::press(WindowEvents& window, int key, int64_t frame) {
+  if (std::any_of(held_.begin(), held_.end(), [key](const Held& h) { return h.key == key; })) return;
+  window.keyDown(key);
+  // As in the window: these keys also arrive as characters.
+  if (key == vk::Back || key == vk::Return) window.character(static_cast<unsigned char>(key));
+  const bool arrow = key >= vk::Left && key <= vk::Down;
+  held_.push_back({key, frame + 1 + (arrow && below(2) == 0 ? below(240) : below(4))});
+}
+
+void Monkey::type(WindowEvents& window) {
+  const int letter = 'A' + below(26);
+  window.keyDown(letter);
+  window.character(static_cast<unsigned char>(below(2) == 0 ? letter : letter + ('a' - 'A')));
+  window.keyUp(letter);
+}
+
+void Monkey::point(WindowEvents& window, bool click) {
+  const int x = below(800), y = below(600);
+  window.mouseMove(x, y);
+  if (!click) return;
+  window.mouseDown(MouseButton::Left, x, y);
+  window.mouseUp(MouseButton::Left, x, y);
+}
+
+}  // namespace nk::test

@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <ostream>
+
+namespace nk::test {
+
+// Which screens a long run reached, the longest it stayed in one, and the longest it went
+// without the main menu: a screen the player cannot leave shows up as an ever longer stay.
+class ScreenLog {
+ public:
+  static constexpr int kMainMenu = 3;
+
+  void see(int screenState, int64_t frame);
+  // The run started the game again (after the window closed): a fresh start counts as a return.
+  void restarted(int64_t frame);
+
+  bool reached(int screenState) const { return frames_.contains(screenState); }
+  int64_t menuVisits() const { return menuVisits_; }
+  int64_t longestStay() const { return longestStay_; }
+  int64_t longestAwayFromMenu() const { return longestAway_; }
+  void print(std::ostream& out) const;
+
+ private:
+  std::map<int, int64_t> frames_;  // frames spent in each screen state
+  std::map<int, int64_t> entries_;
+  int current_ = -1;
+  int64_t enteredAt_ = 0, lastMenu_ = 0, menuVisits_ = 0;
+  int64_t longestStay_ = 0, longestAway_ = 0;
+  int longestStayIn_ = -1;
+};
+
+}  // namespace nk::test
