@@ -97,7 +97,8 @@ TEST(GamePlaythrough, FromTheTitleThroughEveryHouseToTheHighScores) {
   EXPECT_EQ(s["HiscoreName"], "Вор");
   ASSERT_FALSE(s["HiScores"].empty());
   EXPECT_EQ(s["HiScores"][0]["Name"], "Вор");
-  EXPECT_EQ(s["HiScores"][0]["Score"], s["Score"]);
+  // The table keeps its scores as the text it shows.
+  EXPECT_EQ(s["HiScores"][0]["Score"], std::to_string(s["Score"].get<int>()));
   EXPECT_GT(s["Score"], 21000);  // the six safes alone are worth 1000 to 6000
 }
 
