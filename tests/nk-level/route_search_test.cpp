@@ -29,8 +29,8 @@ bool mentions(const Route& route, const std::string& what) { return actions(rout
 TEST(RouteSearch, WalkingOpeningAndCrackingAddUp) {
   const Route route = solve("room 1 2: lit door\nroom 2 2: safe\n");
   ASSERT_TRUE(route.won);
-  // Walk 145 to the door, open it, walk through, walk 11 to the safe, crack it.
-  EXPECT_EQ(route.ticks, 145 + kOpenDoorTicks + kWalkThroughTicks + 11 + kCrackSafeTicks);
+  // Walk 145 to the door and stand, open it, walk through, walk 4 to the safe and stand, crack it.
+  EXPECT_EQ(route.ticks, 145 + kStandTicks + kOpenDoorTicks + kWalkThroughTicks + 4 + kStandTicks + kCrackSafeTicks);
   EXPECT_EQ(route.steps.back().action, "cracks the safe");
   EXPECT_EQ(route.steps.back().endTick, route.ticks);
 }
@@ -38,7 +38,7 @@ TEST(RouteSearch, WalkingOpeningAndCrackingAddUp) {
 TEST(RouteSearch, AnOpenDoorNeedsNoOpening) {
   const Route route = solve("room 1 2: lit open-door\nroom 2 2: safe\n");
   ASSERT_TRUE(route.won);
-  EXPECT_EQ(route.ticks, 145 + kWalkThroughTicks + 11 + kCrackSafeTicks);
+  EXPECT_EQ(route.ticks, 145 + kStandTicks + kWalkThroughTicks + 4 + kStandTicks + kCrackSafeTicks);
 }
 
 TEST(RouteSearch, AGuardRoomEnteredThroughADoorIsDeath) {
@@ -74,9 +74,10 @@ TEST(RouteSearch, ALockedDoorNeedsItsKey) {
 TEST(RouteSearch, OneKeyOpensEveryDoorOfItsKind) {
   const Route route = solve("room 1 2: lit door=0 key=0\nroom 2 2: door=0\nroom 3 2: safe\n");
   ASSERT_TRUE(route.won);
-  // Key 0 is in reach from position 11; then on to the door at 145, twice opened with the one key.
-  EXPECT_EQ(route.ticks, 11 + kTakeKeyTicks + 134 + kOpenDoorWithKeyTicks + kWalkThroughTicks + 145 +
-                             kOpenDoorWithKeyTicks + kWalkThroughTicks + 11 + kCrackSafeTicks);
+  // Key 0 is in reach from position 19; then on to the door at 145, twice opened with the one key.
+  constexpr int32_t stand = kStandTicks;
+  EXPECT_EQ(route.ticks, 19 + stand + kTakeKeyTicks + 126 + stand + kOpenDoorWithKeyTicks + kWalkThroughTicks + 145 +
+                             stand + kOpenDoorWithKeyTicks + kWalkThroughTicks + 4 + stand + kCrackSafeTicks);
 }
 
 TEST(RouteSearch, TheDoorOnTheLeftOpensFromItsRightSide) {
@@ -108,11 +109,13 @@ TEST(RouteSearch, CrossingALaserRoomCostsItsWaiting) {
   const int32_t plain = solve("room 1 2: lit door\nroom 2 2: door\nroom 3 2: safe\n").ticks;
   const Route route = solve("room 1 2: lit door\nroom 2 2: door laser\nroom 3 2: safe\n");
   ASSERT_TRUE(route.won);
-  const RoomGeometry g = roomGeometry(routeSetupFor(*findLevelConstants(1)).roomLeft);
-  const auto wait = LaserBeam(routeSetupFor(*findLevelConstants(1)).beamTopY).worstWait(g.laserZone.hi - g.laserZone.lo + 1);
+  const RouteSetup setup = routeSetupFor(*findLevelConstants(1));
+  const Span& zone = setup.geometry.laserZone;
+  const auto wait = LaserBeam(setup.beamTopY).worstWait(zone.hi - zone.lo + 1);
   ASSERT_TRUE(wait.has_value());
   EXPECT_GT(*wait, 0);
-  EXPECT_EQ(route.ticks, plain + *wait);
+  // He stops at the beam's edge, waits, and walks on.
+  EXPECT_EQ(route.ticks, plain + kStandTicks + *wait);
 }
 
 TEST(RouteSearch, ThingsInALaserRoomAreTakenOutsideTheBeam) {
@@ -120,21 +123,20 @@ TEST(RouteSearch, ThingsInALaserRoomAreTakenOutsideTheBeam) {
   const Route route = solve("room 1 2: lit up laser\nroom 1 1: down laser safe\n");
   ASSERT_TRUE(route.won);
   EXPECT_TRUE(mentions(route, "steps out of the laser's way"));
-  const RoomGeometry g = roomGeometry(routeSetupFor(*findLevelConstants(1)).roomLeft);
-  EXPECT_GT(route.steps[1].walkTicks, g.laserZone.hi);
+  EXPECT_GT(route.steps[1].walkTicks, roomGeometry(1).laserZone.hi);
 }
 
 TEST(RoomGeometry, ClimbingLandsOnTheStairsAndTheBeamMissesTheDoors) {
-  for (const int32_t left : {340, 336}) {
-    SCOPED_TRACE(left);
-    const RoomGeometry g = roomGeometry(left);
+  for (const int32_t level : {1, 5}) {
+    SCOPED_TRACE(level);
+    const RoomGeometry g = roomGeometry(level);
     EXPECT_TRUE(g.stairs.contains(g.landingFacingRight));
     EXPECT_TRUE(g.stairs.contains(g.landingFacingLeft));
     EXPECT_LT(g.backDoor.hi, g.laserZone.lo);
     EXPECT_GT(g.door.lo, g.laserZone.hi);
     EXPECT_LT(g.lift.lo, g.laserZone.lo);
   }
-  EXPECT_EQ(roomGeometry(336).laserZone.lo, roomGeometry(340).laserZone.lo - 4);
+  EXPECT_EQ(roomGeometry(5).laserZone.lo, roomGeometry(1).laserZone.lo - 4);
 }
 
 TEST(LaserBeam, StartsHighSweepsDownAndLeavesTimeToCross) {

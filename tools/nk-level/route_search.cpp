@@ -43,16 +43,32 @@ struct Node {
   RouteStep step;
 };
 
-// Where walking up to something leaves him, and how long it took.
+// Where walking up to something leaves him, how long it took, and the arrows pressed on the way.
 struct Stand {
   int32_t pos;
   bool facingRight;
   int32_t ticks;
+  std::vector<Leg> legs;
+  Span within;  // the stretch he may stand on for what he came for
 };
 
+// An arrow press moves him a step as it turns him, unless a wall stops him; where that step would
+// take him off the stretch he steps back first.
 Stand faced(Stand s, bool right) {
-  // Turning round is one tick on the arrow key.
-  if (s.facingRight != right) return {s.pos, right, s.ticks + 1};
+  if (s.facingRight == right) return s;
+  const int32_t step = right ? 1 : -1;
+  const bool blocked = right ? s.pos > kWalkLimit : s.pos == 0;
+  const int32_t next = blocked ? s.pos : s.pos + step;
+  if (!s.within.contains(next)) {
+    s.legs.push_back({s.pos - step, !right});
+    s.legs.push_back({s.pos, right});
+    s.ticks += 2 * (1 + kStandTicks);
+  } else {
+    s.legs.push_back({next, right});
+    s.pos = next;
+    s.ticks += 1 + kStandTicks;
+  }
+  s.facingRight = right;
   return s;
 }
 
@@ -61,7 +77,7 @@ size_t doorIndex(int32_t column, int32_t row) { return size_t(row * kMaxLevelCol
 class Search {
  public:
   Search(const LevelFile& level, const RouteSetup& setup, int32_t tickLimit)
-      : level_(level), setup_(setup), limit_(tickLimit), geometry_(roomGeometry(setup.roomLeft)), beam_(setup.beamTopY) {
+      : level_(level), setup_(setup), limit_(tickLimit), geometry_(setup.geometry), beam_(setup.beamTopY) {
     const Span& zone = geometry_.laserZone;
     crossingWait_ = beam_.worstWait(zone.hi - zone.lo + 1);
   }
@@ -70,7 +86,7 @@ class Search {
     State start;
     start.column = setup_.startColumn;
     start.row = setup_.startRow;
-    offer(start, 0, -1, {start.column, start.row, 0, 0, "starts at room position 0", 0});
+    offer(start, 0, -1, {start.column, start.row, {}, 0, Deed::Start, 0, "starts at room position 0", 0, 0, 0, -1, {}});
     while (!queue_.empty()) {
       const auto [time, index] = queue_.top();
       queue_.pop();
@@ -89,6 +105,9 @@ class Search {
     const auto found = best_.find(s);
     if (found != best_.end() && nodes_[size_t(found->second)].time <= time) return;
     step.endTick = time;
+    step.endColumn = s.column;
+    step.endRow = s.row;
+    if (step.landing < 0) step.landing = s.pos;
     nodes_.push_back({s, time, previous, std::move(step)});
     const auto index = int32_t(nodes_.size() - 1);
     best_[s] = index;
@@ -106,13 +125,16 @@ class Search {
 
   bool laserIn(int32_t column, int32_t row) const { return level_.cell(column, row).hasLaser != 0; }
 
-  // Walking across a laser's zone means waiting at its edge for the beam to rise first.
+  // A walk ends with letting go of the arrow; walking across a laser's zone means stopping at its
+  // edge and waiting for the beam to rise first.
   std::optional<int32_t> walkTicks(const State& s, int32_t to) const {
     const int32_t ticks = std::abs(to - s.pos);
+    if (ticks == 0) return 0;
     const Span& zone = geometry_.laserZone;
-    if (!laserIn(s.column, s.row) || std::min(s.pos, to) >= zone.lo || std::max(s.pos, to) <= zone.hi) return ticks;
+    if (!laserIn(s.column, s.row) || std::min(s.pos, to) >= zone.lo || std::max(s.pos, to) <= zone.hi)
+      return ticks + kStandTicks;
     if (!crossingWait_) return std::nullopt;
-    return ticks + *crossingWait_;
+    return ticks + 2 * kStandTicks + *crossingWait_;
   }
 
   // The nearest places in the span he can stand on (never in a laser's way).
@@ -125,10 +147,13 @@ class Search {
     std::vector<Stand> stands;
     for (const Span& part : parts) {
       if (part.lo > part.hi) continue;
-      Stand stand{s.pos, s.facingRight, 0};
-      if (s.pos < part.lo) stand = {part.lo, true, 0};
-      if (s.pos > part.hi) stand = {part.hi, false, 0};
-      if (const auto ticks = walkTicks(s, stand.pos)) stands.push_back({stand.pos, stand.facingRight, *ticks});
+      Stand stand{s.pos, s.facingRight, 0, {}, part};
+      if (s.pos < part.lo) stand = {part.lo, true, 0, {{part.lo, true}}, part};
+      if (s.pos > part.hi) stand = {part.hi, false, 0, {{part.hi, false}}, part};
+      if (const auto ticks = walkTicks(s, stand.pos)) {
+        stand.ticks = *ticks;
+        stands.push_back(std::move(stand));
+      }
     }
     return stands;
   }
@@ -136,6 +161,7 @@ class Search {
   // He gets control in the new room; inside a laser's zone he must walk out before the beam is low.
   // moves: how far the new room's beam has swept when he gets control.
   void arrive(int32_t from, State next, int32_t ticks, int32_t moves, RouteStep step) {
+    step.landing = next.pos;
     const Span& zone = geometry_.laserZone;
     if (!laserIn(next.column, next.row) || !zone.contains(next.pos)) {
       offer(next, nodes_[size_t(from)].time + ticks, from, std::move(step));
@@ -149,13 +175,14 @@ class Search {
       out.facingRight = right;
       RouteStep outStep = step;
       outStep.action += ", then " + std::to_string(steps) + " steps out of the laser's way";
-      outStep.actionTicks += steps;
-      offer(out, nodes_[size_t(from)].time + ticks + steps, from, std::move(outStep));
+      outStep.actionTicks += steps + kStandTicks;
+      outStep.outLegs = {{out.pos, right}};
+      offer(out, nodes_[size_t(from)].time + ticks + steps + kStandTicks, from, std::move(outStep));
     }
   }
 
-  RouteStep stepAt(const State& s, const Stand& stand, int32_t actionTicks, std::string action) const {
-    return {s.column, s.row, stand.ticks, actionTicks, std::move(action), 0};
+  RouteStep stepAt(const State& s, const Stand& stand, Deed deed, int32_t actionTicks, std::string action) const {
+    return {s.column, s.row, stand.legs, stand.ticks, deed, actionTicks, std::move(action), 0, 0, 0, -1, {}};
   }
 
   void expand(int32_t index) {
@@ -166,7 +193,7 @@ class Search {
       for (const Stand& stand : approach(s, geometry_.safe)) {
         State done = s;
         done.safeCracked = true;
-        offer(done, now + stand.ticks + kCrackSafeTicks, index, stepAt(s, stand, kCrackSafeTicks, "cracks the safe"));
+        offer(done, now + stand.ticks + kCrackSafeTicks, index, stepAt(s, stand, Deed::CrackSafe, kCrackSafeTicks, "cracks the safe"));
       }
     }
     for (int32_t k = 0; k < kKeyKinds; ++k) {
@@ -177,7 +204,7 @@ class Search {
         next.facingRight = stand.facingRight;
         next.keys = uint8_t(s.keys | 1 << k);
         offer(next, now + stand.ticks + kTakeKeyTicks, index,
-              stepAt(s, stand, kTakeKeyTicks, "takes key " + std::to_string(k)));
+              stepAt(s, stand, Deed::TakeKey, kTakeKeyTicks, "takes key " + std::to_string(k)));
       }
     }
     if (cell.hasDoor && s.column < level_.columnCount()) useDoor(index, s.column, true);
@@ -202,15 +229,15 @@ class Search {
         if (level_.cell(next.column, s.row).hasGuard) continue;  // he would be shot
         next.pos = right ? 0 : kWalkBackLanding;
         arrive(index, next, stand.ticks + kWalkThroughTicks, kMovesAfterWalkThrough,
-               stepAt(s, stand, kWalkThroughTicks, "walks through " + which + " to " + roomName(next)));
+               stepAt(s, stand, Deed::WalkThrough, kWalkThroughTicks, "walks through " + which + " to " + roomName(next)));
       } else if (door.doorKey == kNoDoorKey) {
         next.opened.set(bit);
         offer(next, nodes_[size_t(index)].time + stand.ticks + kOpenDoorTicks, index,
-              stepAt(s, stand, kOpenDoorTicks, "opens " + which));
+              stepAt(s, stand, Deed::OpenDoor, kOpenDoorTicks, "opens " + which));
       } else if (door.doorKey >= 0 && door.doorKey < kKeyKinds && (s.keys >> door.doorKey & 1)) {
         next.opened.set(bit);
         offer(next, nodes_[size_t(index)].time + stand.ticks + kOpenDoorWithKeyTicks, index,
-              stepAt(s, stand, kOpenDoorWithKeyTicks, "opens " + which + " with key " + std::to_string(door.doorKey)));
+              stepAt(s, stand, Deed::OpenDoorWithKey, kOpenDoorWithKeyTicks, "opens " + which + " with key " + std::to_string(door.doorKey)));
       }
     }
   }
@@ -224,8 +251,9 @@ class Search {
         next.row = s.row + rows;
         next.facingRight = right;
         next.pos = right ? geometry_.landingFacingRight : geometry_.landingFacingLeft;
-        arrive(index, next, stand.ticks + kClimbTicks, kMovesAfterClimb,
-               stepAt(s, stand, kClimbTicks, std::string(rows < 0 ? "climbs up" : "climbs down") + " to " + roomName(next)));
+        arrive(index, next, stand.ticks + kClimbTicks, rows < 0 ? kMovesAfterClimbUp : kMovesAfterClimbDown,
+               stepAt(s, stand, rows < 0 ? Deed::ClimbUp : Deed::ClimbDown, kClimbTicks,
+                      std::string(rows < 0 ? "climbs up" : "climbs down") + " to " + roomName(next)));
       }
     }
   }
@@ -239,7 +267,7 @@ class Search {
       next.pos = stand.pos;
       next.facingRight = stand.facingRight;
       if (next.column == s.column && next.row == s.row) continue;
-      arrive(index, next, stand.ticks + kLiftTicks, kMovesAfterLift, stepAt(s, stand, kLiftTicks, "rides the lift to " + roomName(next)));
+      arrive(index, next, stand.ticks + kLiftTicks, kMovesAfterLift, stepAt(s, stand, Deed::RideLift, kLiftTicks, "rides the lift to " + roomName(next)));
     }
   }
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,13 +13,16 @@
 #include "tools/nk-level/check_report.h"
 #include "tools/nk-level/level_dump.h"
 #include "tools/nk-level/level_source.h"
+#include "tools/nk-level/route_script.h"
+#include "tools/nk-level/route_search.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: nk-level compile SOURCE OUT.vmap\n"
     "       nk-level dump FILE.vmap\n"
-    "       nk-level check FILE.vmap --level N\n";
+    "       nk-level check FILE.vmap --level N\n"
+    "       nk-level route FILE.vmap --level N [--from PASS]\n";
 
 int usage() {
   std::cerr << kUsage;
@@ -41,15 +45,44 @@ int compile(const std::string& sourcePath, const std::string& outPath) {
   return 0;
 }
 
+// A whole number, or nothing.
+std::optional<int> number(const std::string& text) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+const nk::LevelConstants* levelNamed(const std::string& text) {
+  const std::optional<int> level = number(text);
+  const nk::LevelConstants* constants = level ? nk::findLevelConstants(*level) : nullptr;
+  if (!constants) std::cerr << "nk-level: --level needs a number from 1 to " << nk::kLevelCount << "\n";
+  return constants;
+}
+
 int check(const std::string& path, const std::string& levelText) {
-  int level = 0;
-  const auto [end, ec] = std::from_chars(levelText.data(), levelText.data() + levelText.size(), level);
-  const nk::LevelConstants* constants = nk::findLevelConstants(level);
-  if (ec != std::errc() || end != levelText.data() + levelText.size() || !constants) {
-    std::cerr << "nk-level: --level needs a number from 1 to " << nk::kLevelCount << "\n";
+  const nk::LevelConstants* constants = levelNamed(levelText);
+  if (!constants) return 2;
+  return nk::checkLevel(nk::readLevelFile(path), *constants, std::cout) ? 0 : 1;
+}
+
+// The game's first level intro pass when it starts with --level.
+constexpr int kFirstIntroPass = 1;
+
+int route(const std::string& path, const std::string& levelText, const std::string& fromText) {
+  const nk::LevelConstants* constants = levelNamed(levelText);
+  if (!constants) return 2;
+  const std::optional<int> from = number(fromText);
+  if (!from || *from < 0) {
+    std::cerr << "nk-level: --from needs a pass number, 0 or more\n";
     return 2;
   }
-  return nk::checkLevel(nk::readLevelFile(path), *constants, std::cout) ? 0 : 1;
+  const nk::LevelFile level = nk::readLevelFile(path);
+  const int32_t limit = (constants->timeMinutes * 60 + constants->timeSeconds) * nk::kTicksPerSecond;
+  const nk::Route best = nk::findBestRoute(level, nk::routeSetupFor(*constants), limit);
+  std::cout << "# level " << constants->level << ": the checker's route of " << best.ticks << " passes\n"
+            << nk::writeRouteScript(best, level, *constants, *from).text;
+  return 0;
 }
 
 int run(const std::vector<std::string>& args) {
@@ -59,6 +92,10 @@ int run(const std::vector<std::string>& args) {
     return 0;
   }
   if (args.size() == 4 && args[0] == "check" && args[2] == "--level") return check(args[1], args[3]);
+  if (args.size() >= 4 && args[0] == "route" && args[2] == "--level") {
+    if (args.size() == 4) return route(args[1], args[3], std::to_string(kFirstIntroPass));
+    if (args.size() == 6 && args[4] == "--from") return route(args[1], args[3], args[5]);
+  }
   return usage();
 }
 
