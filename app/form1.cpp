@@ -197,6 +197,10 @@ void TForm1::mouseDown(MouseButton button, int x, int y) {
 
 void TForm1::mouseUp(MouseButton button, int, int) { NkGUI1->ButtonUp(button); }
 
+void TForm1::mouseDoubleClick(int x, int y) {
+  if (!NkGUI1->ButtonDown(MouseButton::Left, true)) FormMouseDown(MouseButton::Left, x, y);
+}
+
 // The close box does nothing until the exit path has run its course.
 bool TForm1::FormCloseQuery() { return GameState.ScreenState == 20 && ShareScreen->Countdown == 0; }
 

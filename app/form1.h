@@ -84,6 +84,7 @@ class TForm1 final : public WindowEvents {
   void mouseMove(int x, int y) override;
   void mouseDown(MouseButton button, int x, int y) override;
   void mouseUp(MouseButton button, int x, int y) override;
+  void mouseDoubleClick(int x, int y) override;
   void activated() override { FormActivate(); }
   bool closeQuery() override { return FormCloseQuery(); }
   void closing() override { FormClose(); }

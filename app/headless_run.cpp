@@ -29,6 +29,11 @@ void deliver(WindowEvents& form, HeadlessHost& host, const ScriptEvent& e) {
       form.mouseDown(MouseButton::Left, e.x, e.y);
       form.mouseUp(MouseButton::Left, e.x, e.y);
       break;
+    case Kind::DoubleClick:
+      form.mouseMove(e.x, e.y);
+      form.mouseDoubleClick(e.x, e.y);
+      form.mouseUp(MouseButton::Left, e.x, e.y);
+      break;
     case Kind::Close: host.requestClose(); break;
     case Kind::Screenshot:
     case Kind::Dump: break;

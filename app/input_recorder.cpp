@@ -50,6 +50,11 @@ void InputRecorder::mouseDown(MouseButton button, int x, int y) {
   game_.mouseDown(button, x, y);
 }
 
+void InputRecorder::mouseDoubleClick(int x, int y) {
+  write("dblclick " + std::to_string(x) + ' ' + std::to_string(y));
+  game_.mouseDoubleClick(x, y);
+}
+
 void InputRecorder::mouseUp(MouseButton button, int x, int y) { game_.mouseUp(button, x, y); }
 
 bool InputRecorder::closeQuery() {

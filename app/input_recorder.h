@@ -22,6 +22,7 @@ class InputRecorder final : public WindowEvents {
   void mouseMove(int x, int y) override;
   void mouseDown(MouseButton button, int x, int y) override;
   void mouseUp(MouseButton button, int x, int y) override;
+  void mouseDoubleClick(int x, int y) override;
   void activated() override { game_.activated(); }
   bool closeQuery() override;
   void closing() override { game_.closing(); }

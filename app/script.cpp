@@ -129,12 +129,14 @@ std::variant<Script, ScriptError> parseScript(std::string_view text) {
       e.kind = ScriptEvent::Kind::Char;
       e.key = static_cast<int>(code);
       events.push_back(e);
-    } else if (command == "mouse" || command == "click") {
+    } else if (command == "mouse" || command == "click" || command == "dblclick") {
       int64_t x = 0, y = 0;
       if (args.size() != 2 || !toInt(args[0], x) || !toInt(args[1], y)) {
         return fail(std::string(command) + " takes X Y");
       }
-      e.kind = command == "mouse" ? ScriptEvent::Kind::Mouse : ScriptEvent::Kind::Click;
+      e.kind = command == "mouse"   ? ScriptEvent::Kind::Mouse
+               : command == "click" ? ScriptEvent::Kind::Click
+                                    : ScriptEvent::Kind::DoubleClick;
       e.x = static_cast<int>(std::clamp<int64_t>(x, -100000, 100000));
       e.y = static_cast<int>(std::clamp<int64_t>(y, -100000, 100000));
       events.push_back(e);

@@ -29,6 +29,8 @@ class WindowEvents {
   virtual void mouseMove(int x, int y) = 0;
   virtual void mouseDown(MouseButton button, int x, int y) = 0;
   virtual void mouseUp(MouseButton button, int x, int y) = 0;
+  // The second press of a quick left double click, which arrives instead of its mouseDown.
+  virtual void mouseDoubleClick(int x, int y) = 0;
   virtual void activated() = 0;
   // The close box or a close request: true lets the window close.
   virtual bool closeQuery() = 0;

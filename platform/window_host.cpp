@@ -131,7 +131,12 @@ void WindowHost::Impl::handle(const SDL_Event& e, WindowEvents& events) {
                             : e.button.button == SDL_BUTTON_RIGHT ? MouseButton::Right
                                                                   : MouseButton::Middle;
       if (e.type == SDL_MOUSEBUTTONDOWN) {
-        events.mouseDown(b, e.button.x, e.button.y);
+        // Every second click of a run counts as a double click, as on Windows.
+        if (b == MouseButton::Left && e.button.clicks >= 2 && e.button.clicks % 2 == 0) {
+          events.mouseDoubleClick(e.button.x, e.button.y);
+        } else {
+          events.mouseDown(b, e.button.x, e.button.y);
+        }
       } else {
         events.mouseUp(b, e.button.x, e.button.y);
       }

@@ -30,6 +30,7 @@ TEST(Script, ParsesEveryCommand) {
                        event(6, Kind::Char, 'b')}},
       {"2 mouse 10 -20", {event(2, Kind::Mouse, 0, 10, -20)}},
       {"2 click 400 300", {event(2, Kind::Click, 0, 400, 300)}},
+      {"2 dblclick 5 6", {event(2, Kind::DoubleClick, 0, 5, 6)}},
       {"9 screenshot shot.png", {event(9, Kind::Screenshot, 0, 0, 0, "shot.png")}},
       {"9 dump s.json  # trailing comment", {event(9, Kind::Dump, 0, 0, 0, "s.json")}},
       {"100 close", {event(100, Kind::Close)}},

@@ -13,7 +13,8 @@ TEST(Record, ARecordedSessionReplaysIntoTheSameGame) {
     std::ofstream script(dir / "session.txt");
     // The intro, the quick help, a walk, giving up, and the name.
     script << "10 tap Enter\n1000 tap Enter\n1150 down Right\n1290 up Right\n1300 tap Escape\n1320 tap Up\n"
-              "1330 tap Enter\n1400 type Вор\n1410 char 32\n1411 char 35\n1412 type 1\n1430 tap Backspace\n";
+              "1330 tap Enter\n1400 type Вор\n1410 char 32\n1411 char 35\n1412 type 1\n1430 tap Backspace\n"
+              "1440 click 100 100\n1450 dblclick 120 110\n";
   }
   const auto recorded = runGame({"--headless", "--level", "1", "--script", "session.txt", "--record",
                                  "recorded.txt", "--frames", "1500", "--dump", "first.json"}, dir);
