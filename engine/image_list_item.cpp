@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "engine/filepath.h"
 #include "engine/power_of_two.h"
@@ -48,7 +49,10 @@ void TImageListItem::Assign(const TImageListItem& source) {
 
 std::vector<uint32_t> TImageListItem::KeyedPixels() const {
   if (!Picture) return {};
-  std::vector<uint32_t> pixels = Picture->Image.pixels;
+  return keyed(Picture->Image.pixels);
+}
+
+std::vector<uint32_t> TImageListItem::keyed(std::vector<uint32_t> pixels) const {
   if (pixels.empty()) {
     // A texture was made before and took the decoded copy's place; the file is still here.
     if (std::optional<TGraphic> again = decodeGraphic(Picture->Kind, Picture->File)) pixels = std::move(again->Image.pixels);
@@ -95,17 +99,18 @@ bool TImageListItem::makeTexture(const TextureContext& context, const ArgbImage&
   Texture_ = std::make_unique<DeviceTexture>(context.device, id);
   TextureWidth_ = width;
   TextureHeight_ = height;
-  Pixels_ = KeyedPixels();
-  // The texture and Pixels_ hold the picture now: a third copy would only cost memory.
-  Picture->Image.pixels = std::vector<uint32_t>();
+  // The texture and the mask hold the picture now: the decoded pixels are keyed in place and let go,
+  // so no picture is held twice.
+  const std::vector<uint32_t> pixels = keyed(std::exchange(Picture->Image.pixels, {}));
+  Mask_ = OpacityMask(pixels, image.width);
   if (width == image.width && height == image.height) {
-    context.device.updateTexture(id, Pixels_.data());
+    context.device.updateTexture(id, pixels.data());
     return true;
   }
   // Pictures one pixel wide or high sit in the top-left of a texture of at least 2 x 2.
   std::vector<uint32_t> padded(static_cast<size_t>(width) * static_cast<size_t>(height), 0u);
   for (int y = 0; y < image.height; ++y) {
-    std::copy_n(Pixels_.begin() + static_cast<ptrdiff_t>(y) * image.width, image.width,
+    std::copy_n(pixels.begin() + static_cast<ptrdiff_t>(y) * image.width, image.width,
                 padded.begin() + static_cast<ptrdiff_t>(y) * width);
   }
   context.device.updateTexture(id, padded.data());
@@ -115,7 +120,7 @@ bool TImageListItem::makeTexture(const TextureContext& context, const ArgbImage&
 void TImageListItem::ReleaseDevice(bool releaseTexture) {
   if (releaseTexture) {
     Texture_.reset();
-    Pixels_.clear();
+    Mask_ = OpacityMask();
   }
   Device_ = nullptr;
 }

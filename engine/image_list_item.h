@@ -10,6 +10,7 @@
 #include "engine/device_texture.h"
 #include "engine/graphic.h"
 #include "engine/message_sink.h"
+#include "engine/opacity_mask.h"
 #include "engine/rect.h"
 
 namespace nk {
@@ -54,8 +55,9 @@ class TImageListItem {
 
   RenderDevice* Device() const { return Device_; }
   TextureId Texture() const { return Texture_ ? Texture_->id() : 0; }
-  // The texture's pixels after the colour key, PictureWidth x PictureHeight; empty without a texture.
-  const std::vector<uint32_t>& Pixels() const { return Pixels_; }
+  // Whether the texture's pixel is non-zero after the colour key; false outside the picture or
+  // without a texture.
+  bool Solid(int column, int row) const { return Mask_.Solid(column, row); }
 
   // Picture's pixels with the colour key applied when Transparent; empty without a picture. Making
   // the texture drops the picture's decoded pixels; they are decoded again from its file here.
@@ -90,6 +92,8 @@ class TImageListItem {
 
  private:
   bool makeTexture(const TextureContext& context, const ArgbImage& image);
+  // Pixels with the colour key applied; empty ones (a texture took them) are decoded again.
+  std::vector<uint32_t> keyed(std::vector<uint32_t> pixels) const;
   struct Corners {
     float x1, y1, x2, y2, x3, y3, x4, y4;
   };
@@ -104,7 +108,7 @@ class TImageListItem {
   int32_t PatternColumns_ = 0;
   RenderDevice* Device_ = nullptr;
   std::unique_ptr<DeviceTexture> Texture_;
-  std::vector<uint32_t> Pixels_;
+  OpacityMask Mask_;
   int32_t PictureHeight_ = 0;
   int32_t PictureWidth_ = 0;
   int32_t TileHeight_ = 1;

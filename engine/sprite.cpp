@@ -18,14 +18,6 @@ int patternsOf(const TImageListItem& image) {
   return image.TileHeight() >= 1 ? columnsOf(image) * (image.PictureHeight() / image.TileHeight()) : 0;
 }
 
-// A kept texel of the image, 0 outside the picture (as the unused part of a texture is).
-uint32_t texelAt(const TImageListItem& image, int column, int row) {
-  if (column < 0 || row < 0 || column >= image.PictureWidth() || row >= image.PictureHeight()) return 0;
-  const auto& pixels = image.Pixels();
-  const size_t at = static_cast<size_t>(row) * static_cast<size_t>(image.PictureWidth()) + static_cast<size_t>(column);
-  return at < pixels.size() ? pixels[at] : 0;
-}
-
 }  // namespace
 
 TSprite::TSprite(TNkSprite& engine) : Engine(engine) { Engine.Insert(this); }
@@ -151,7 +143,7 @@ void TSprite::CollisionTest(TSprite& other) {
   other.OnCollision(*this, x - other.Left, y - other.Top);
 }
 
-// Looks for the first world pixel where both sprites' texels are non-zero. The last row and
+// Looks for the first world pixel where both sprites' texels are solid (non-zero). The last row and
 // column of the overlap are not looked at.
 bool TSprite::pixelTest(const TSprite& other, int& hitX, int& hitY) const {
   if (!PixelCheck || !other.PixelCheck) return false;
@@ -162,14 +154,14 @@ bool TSprite::pixelTest(const TSprite& other, int& hitX, int& hitY) const {
   }
   if (Image == nullptr || other.Image == nullptr || Image->Texture() == 0 || other.Image->Texture() == 0) return false;
   const int right = std::min(Right, other.Right), bottom = std::min(Bottom, other.Bottom);
-  auto texel = [](const TSprite& s, int x, int y) {
+  auto solid = [](const TSprite& s, int x, int y) {
     const int column = (s.FlipH ? s.Right - x - 1 : x - s.Left) + s.PatternLeft;
     const int row = (s.FlipV ? s.Bottom - y - 1 : y - s.Top) + s.PatternTop;
-    return texelAt(*s.Image, column, row);
+    return s.Image->Solid(column, row);
   };
   for (int y = top; y <= bottom - 2; ++y) {
     for (int x = left; x <= right - 2; ++x) {
-      if (texel(*this, x, y) != 0 && texel(other, x, y) != 0) {
+      if (solid(*this, x, y) && solid(other, x, y)) {
         hitX = x, hitY = y;
         return true;
       }

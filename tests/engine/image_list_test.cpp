@@ -116,7 +116,10 @@ TEST_F(ImageListTest, TinyPicturesGetTexturesOfAtLeastTwoByTwo) {
   EXPECT_EQ(dot.TextureWidth(), 2);
   EXPECT_EQ(dot.TextureHeight(), 3);
   EXPECT_EQ(dot.PictureWidth(), 1);
-  EXPECT_EQ(dot.Pixels().size(), 3u);
+  // The collision mask covers the picture, not the texture's padding.
+  for (int row = 0; row < 3; ++row) EXPECT_TRUE(dot.Solid(0, row)) << row;
+  EXPECT_FALSE(dot.Solid(1, 0));
+  EXPECT_FALSE(dot.Solid(0, 3));
 }
 
 struct KeyCase {
@@ -145,7 +148,12 @@ TEST_F(ImageListTest, ColourKeyMakesOpaqueKeyPixelsTransparentBlack) {
   for (const char* round : {"first texture", "texture made again"}) {
     list.InitDevice(&device);
     for (int i = 0; i < list.ImageList().Count(); ++i) {
-      EXPECT_EQ(list.ImageList().Items(i).Pixels(), cases[i].pixels) << cases[i].what << ", " << round;
+      const TImageListItem& item = list.ImageList().Items(i);
+      EXPECT_EQ(item.KeyedPixels(), cases[i].pixels) << cases[i].what << ", " << round;
+      for (size_t at = 0; at < cases[i].pixels.size(); ++at) {
+        EXPECT_EQ(item.Solid(static_cast<int>(at % 4), static_cast<int>(at / 4)), cases[i].pixels[at] != 0)
+            << cases[i].what << ", " << round << ", pixel " << at;
+      }
     }
     list.ReleaseDevice(true);
   }
@@ -192,10 +200,11 @@ TEST_F(ImageListTest, DeviceLifecycle) {
   EXPECT_EQ(device.liveTextures, 2);
   EXPECT_EQ(list.ImageList().Items(1).Device(), &device);
 
+  EXPECT_TRUE(list.ImageList().Items(1).Solid(0, 0));
   list.ReleaseDevice(true);
   EXPECT_EQ(device.liveTextures, 0);
   EXPECT_EQ(list.ImageList().Items(1).Texture(), 0u);
-  EXPECT_TRUE(list.ImageList().Items(1).Pixels().empty());
+  EXPECT_FALSE(list.ImageList().Items(1).Solid(0, 0));
 
   list.InitDevice(&device);
   {
