@@ -90,7 +90,7 @@ void TForm1::enterMainMenu() {
   GameState.ScreenState = 3;
   newKeyCursor();
   NkSprite1->Move(0.00001f);
-  for (size_t k = 1; k < GameState.KeyReleased.size(); ++k) GameState.KeyReleased[k] = false;
+  clearKeyReleased();
   buildMainMenuButtons();
   GameState.Level = 1;
   Play.stateCounter = 0;
@@ -154,7 +154,7 @@ void TForm1::StartLevel() {
   NkFader1->Stop();
   Play.actions = {};
   Play.SafeTaken = false;
-  for (size_t k = 1; k < GameState.KeyReleased.size(); ++k) GameState.KeyReleased[k] = false;
+  clearKeyReleased();
   Play.player = new TPlayer(world, constants->startColumn, constants->startRow);
   Play.player->OnCaughtByLaser = [this] { EnterState(19); };
   Play.thinkShown = false;

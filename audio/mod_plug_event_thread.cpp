@@ -27,16 +27,6 @@ void TModPlugEventThread::Terminate() {
   wake_.notify_all();
 }
 
-bool TModPlugEventThread::Suspended() const {
-  std::lock_guard lock(mutex_);
-  return suspended_;
-}
-
-bool TModPlugEventThread::Terminated() const {
-  std::lock_guard lock(mutex_);
-  return terminated_;
-}
-
 void TModPlugEventThread::Execute() {
   for (;;) {
     {

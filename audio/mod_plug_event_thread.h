@@ -21,8 +21,6 @@ class TModPlugEventThread {
   void Resume();
   void Suspend();
   void Terminate();
-  bool Suspended() const;
-  bool Terminated() const;
 
  private:
   void Execute();

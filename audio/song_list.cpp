@@ -26,7 +26,7 @@ void TSongListItem::applyGains(bool reportFailure) {
 }
 
 void TSongListItem::Initialize() {
-  if (!opened_) {
+  if (!Opened()) {
     Open(FileName);
     applyGains(true);
   }
@@ -40,7 +40,6 @@ void TSongListItem::Open(const std::string& fileName) {
   if (channel_ < 0) throw std::runtime_error("Failed to initialise DirectX Audio. DirectX 8 may not be installed");
   playback_ = Playback{};
   playback_->wave = output_.loadWave(fileName);
-  opened_ = playback_->wave != 0;
 }
 
 void TSongListItem::release() {
@@ -48,7 +47,6 @@ void TSongListItem::release() {
   output_.haltChannel(channel_);
   if (playback_->wave != 0) output_.freeWave(playback_->wave);
   playback_.reset();
-  opened_ = false;
 }
 
 void TSongListItem::rewindAndRun() {

@@ -27,7 +27,7 @@ class TSongListItem {
   void SetVolume(int32_t volume);
   void SetPan(int32_t pan);  // throws "Error setting Pan"
 
-  bool Opened() const { return opened_; }
+  bool Opened() const { return playback_ && playback_->wave != 0; }
   bool Ready() const { return ready_; }
 
   void Initialize();
@@ -57,7 +57,6 @@ class TSongListItem {
   AudioOutput& output_;
   int32_t volume_ = 100;
   int32_t pan_ = 0;
-  bool opened_ = false;
   bool ready_ = false;
   int channel_ = -1;  // taken on the first Open and kept
   std::optional<Playback> playback_;

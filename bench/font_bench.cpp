@@ -34,10 +34,7 @@ void hudFrames(benchmark::State& state, std::unique_ptr<RenderDevice> device) {
       drawHudNumbers(f.text, frame);
       f.screen.EndScene();
     }
-    if (auto* recording = dynamic_cast<RecordingDevice*>(&f.host.device())) {
-      recording->draws.clear();
-      recording->calls.clear();
-    }
+    if (auto* recording = dynamic_cast<RecordingDevice*>(&f.host.device())) recording->forget();
   }
   state.counters["glyphs_rasterised_first_frame"] = static_cast<double>(afterFirstFrame - beforeSetFont);
   state.counters["glyphs_rasterised_after"] = static_cast<double>(FontRasterizer::rasterizedGlyphs() - afterFirstFrame);

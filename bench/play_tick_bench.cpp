@@ -49,11 +49,7 @@ void playFrames(benchmark::State& state, PlayingGame& game) {
   auto* recording = dynamic_cast<RecordingDevice*>(&game.host.device());
   for (auto _ : state) {
     game.frame();
-    if (recording != nullptr) {
-      recording->calls.clear();
-      recording->draws.clear();
-      recording->clears.clear();
-    }
+    if (recording != nullptr) recording->forget();
   }
   if (game.form->GameState.ScreenState != kPlay) state.SkipWithError("the game left play");
   if (!game.host.journal().messages.empty()) state.SkipWithError(game.host.journal().messages[0].c_str());

@@ -55,17 +55,21 @@ void DeferredDevice::destroyTexture(TextureId id) {
 }
 
 std::vector<uint32_t> DeferredDevice::readFrame() {
+  drawKeptFrames();
+  return soft_.readFrame();
+}
+
+void DeferredDevice::drawKeptFrames() {
   for (const Frame& frame : kept_) {
     replay(frame);
     soft_.present();
   }
   kept_.clear();
-  return soft_.readFrame();
 }
 
 void DeferredDevice::catchUp() {
   if (direct_) return;
-  readFrame();
+  drawKeptFrames();
   replay(current_);
   current_.clear();
   soft_.setBlend(blend_.src, blend_.dst);

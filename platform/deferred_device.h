@@ -47,6 +47,7 @@ class DeferredDevice final : public RenderDevice {
   using Frame = std::vector<Command>;
 
   void replay(const Frame& frame);
+  void drawKeptFrames();
   // Draws every kept frame and the current one; the rest of this frame goes straight through.
   void catchUp();
 

@@ -34,6 +34,12 @@ class RecordingDevice final : public RenderDevice {
   DeviceStatus status() override { return statusToReport; }
   bool reset() override;
   std::vector<uint32_t> readFrame() override { return {}; }
+  // Drops what was written down so far: long runs only look at the latest frame.
+  void forget() {
+    calls.clear();
+    clears.clear();
+    draws.clear();
+  }
 
   // What happened, in order: "clear", "begin", "draw", "end", "present", "blend", "reset", ...
   std::vector<std::string> calls;

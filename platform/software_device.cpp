@@ -177,12 +177,11 @@ bool SoftwareDevice::drawUprightQuad(const QuadVertices& q) {
   const int y1 = std::min(height_ - 1, static_cast<int>(std::ceil(std::min(bottom, 1.0e6))) - 1);
   if (x0 > x1 || y0 > y1) return true;
   const bool textured = bound_ != nullptr && bound_->width > 0 && bound_->height > 0;
-  std::vector<size_t>& columns = columns_;
-  columns.assign(static_cast<size_t>(x1 - x0 + 1), 0);
+  columns_.assign(static_cast<size_t>(x1 - x0 + 1), 0);
   if (textured) {
     const double du = (static_cast<double>(q[1].u) - q[0].u) / (static_cast<double>(q[1].x) - q[0].x);
     for (int x = x0; x <= x1; ++x) {
-      columns[static_cast<size_t>(x - x0)] = wrapTexel(q[0].u + du * (x - q[0].x), bound_->width);
+      columns_[static_cast<size_t>(x - x0)] = wrapTexel(q[0].u + du * (x - q[0].x), bound_->width);
     }
   }
   const double dv = (static_cast<double>(q[3].v) - q[0].v) / (static_cast<double>(q[3].y) - q[0].y);
@@ -190,8 +189,10 @@ bool SoftwareDevice::drawUprightQuad(const QuadVertices& q) {
   // common case, needs no other factor.
   const bool plainAlpha = src_ == BlendFactor::SrcAlpha && dst_ == BlendFactor::InvSrcAlpha;
   std::array<std::array<uint8_t, 256>, 4> times{};
-  for (int k = 0; k < 4; ++k) {
-    for (uint32_t t = 0; t < 256; ++t) times[k][t] = static_cast<uint8_t>((t * channel(q[0].color, 8 * k) + 127) / 255);
+  if (plainAlpha) {
+    for (int k = 0; k < 4; ++k) {
+      for (uint32_t t = 0; t < 256; ++t) times[k][t] = static_cast<uint8_t>((t * channel(q[0].color, 8 * k) + 127) / 255);
+    }
   }
   for (int y = y0; y <= y1; ++y) {
     uint32_t* row = back_.data() + static_cast<size_t>(y) * width_;
@@ -199,7 +200,7 @@ bool SoftwareDevice::drawUprightQuad(const QuadVertices& q) {
         textured ? bound_->pixels.data() + wrapTexel(q[0].v + dv * (y - q[0].y), bound_->height) * bound_->width
                  : nullptr;
     for (int x = x0; x <= x1; ++x) {
-      const uint32_t texel = texels != nullptr ? texels[columns[static_cast<size_t>(x - x0)]] : 0xFFFFFFFF;
+      const uint32_t texel = texels != nullptr ? texels[columns_[static_cast<size_t>(x - x0)]] : 0xFFFFFFFF;
       if (!plainAlpha) {
         row[x] = shade(texel, q[0].color, row[x]);
         continue;

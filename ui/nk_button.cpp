@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/keys.h"
 #include "ui/gui_font.h"
 #include "ui/nk_gui.h"
 
@@ -16,7 +17,7 @@ void TNkButton::KeyDown(bool isChar, uint16_t& key, TShiftState shift) {
   const int32_t id = ID;
   TNkGUIComponent::KeyDown(isChar, key, shift);
   if (gui.Widget(id) != this) return;
-  if (!isChar && (key == 13 || key == 32)) Click();
+  if (!isChar && (key == vk::Return || key == vk::Space)) Click();
 }
 
 void TNkButton::Draw() {

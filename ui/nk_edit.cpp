@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/keys.h"
 #include "ui/char_filter.h"
 #include "ui/gui_font.h"
 #include "ui/nk_gui.h"
@@ -12,8 +13,6 @@ namespace nk {
 
 namespace {
 
-constexpr uint16_t kEnd = 35, kHome = 36, kLeft = 37, kRight = 39, kDelete = 46;
-constexpr uint16_t kBackspace = 8, kEnter = 13;
 
 int roundToInt(float v) { return static_cast<int>(std::lround(v)); }
 
@@ -36,24 +35,24 @@ void TNkEdit::KeyDown(bool isChar, uint16_t& key, TShiftState shift) {
   if (gui.Widget(id) != this || ReadOnly) return;
   if (!isChar) {
     editKey(key);
-  } else if (key == kBackspace) {
+  } else if (key == vk::Back) {
     // A caret past the end deletes nothing and only steps back.
     if (CaretPos >= 1) {
       if (CaretPos <= TextLength()) Text.erase(static_cast<size_t>(CaretPos - 1), 1);
       --CaretPos;
     }
-  } else if (key != kEnter) {
+  } else if (key != vk::Return) {
     typeCharacter(key);
   }
 }
 
 void TNkEdit::editKey(uint16_t key) {
   switch (key) {
-    case kEnd: CaretPos = TextLength(); break;
-    case kHome: CaretPos = 0; break;
-    case kLeft: CaretPos = std::max(CaretPos - 1, 0); break;
-    case kRight: CaretPos = std::min(CaretPos + 1, TextLength()); break;
-    case kDelete:
+    case vk::End: CaretPos = TextLength(); break;
+    case vk::Home: CaretPos = 0; break;
+    case vk::Left: CaretPos = std::max(CaretPos - 1, 0); break;
+    case vk::Right: CaretPos = std::min(CaretPos + 1, TextLength()); break;
+    case vk::Delete:
       // The character after the caret; a caret at or past the end has none.
       if (CaretPos >= 0 && CaretPos < TextLength()) Text.erase(static_cast<size_t>(CaretPos), 1);
       break;

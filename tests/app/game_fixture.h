@@ -1,9 +1,11 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "app/form1.h"
+#include "game/level_constants.h"
 #include "game/level_file.h"
 #include "game_folder.h"
 #include "platform/keys.h"
@@ -62,14 +64,22 @@ struct Game {
   }
 };
 
+// What a test puts into a house of the level's size; the starting room is lit already.
+using Furnish = std::function<void(LevelFile&)>;
+
+inline void writeHouse(int level, const Furnish& furnish) {
+  const LevelConstants& k = *findLevelConstants(level);
+  LevelFile file = makeEmptyLevel(k.columnCount, k.lastRow);
+  file.cell(k.startColumn, k.startRow).lit = 1;
+  if (furnish) furnish(file);
+  std::filesystem::create_directories("Data");
+  writeLevelFile("Data/level" + std::to_string(level) + ".vmap", file);
+}
+
 // A game started on a level whose house is one lit room; the file is read when the intro ends.
 struct LevelGame : Game {
   explicit LevelGame(int level, std::string scoreServer = "") : Game(level, std::move(scoreServer)) {
-    const LevelConstants& k = *findLevelConstants(level);
-    LevelFile file = makeEmptyLevel(k.columnCount, k.lastRow);
-    file.cell(k.startColumn, k.startRow).lit = 1;
-    std::filesystem::create_directories("Data");
-    writeLevelFile("Data/level" + std::to_string(level) + ".vmap", file);
+    writeHouse(level, {});
   }
 };
 

@@ -18,18 +18,6 @@
 
 namespace nk::test {
 
-// What a test puts into a house of the level's size; the starting room is lit already.
-using Furnish = std::function<void(LevelFile&)>;
-
-inline void writeHouse(int level, const Furnish& furnish) {
-  const LevelConstants& k = *findLevelConstants(level);
-  LevelFile file = makeEmptyLevel(k.columnCount, k.lastRow);
-  file.cell(k.startColumn, k.startRow).lit = 1;
-  if (furnish) furnish(file);
-  std::filesystem::create_directories("Data");
-  writeLevelFile("Data/level" + std::to_string(level) + ".vmap", file);
-}
-
 // The game window on a virtual clock, in a game folder with the play pictures and the test's
 // house, playing that level from its start: the level intro and the quick help are skipped.
 struct PlayGame : Game {

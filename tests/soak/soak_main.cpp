@@ -42,9 +42,7 @@ struct Session {
     host.clock().advance(VirtualClock::kFrequency / 120);
     host.application().idle();
     // Only the latest frame's calls matter here; a million frames of them would not fit.
-    host.recording().calls.clear();
-    host.recording().draws.clear();
-    host.recording().clears.clear();
+    host.recording().forget();
     if (host.closeRequests == closeRequestsSeen) return false;
     closeRequestsSeen = host.closeRequests;
     if (!form->closeQuery()) return false;
