@@ -63,10 +63,14 @@ void TForm1::enterPause() {
   GameState.ScreenState = 16;
   new TMenuExitGame(world, "pause", "pause", 2000, 140, 210);
   // Everything drawn is dimmed while the game is paused.
-  NkScreen1->SetRed(160);
-  NkScreen1->SetGreen(160);
-  NkScreen1->SetBlue(160);
-  if (menuFont != nullptr) menuFont->SetColor(160, 160, 160);
+  setScreenGrey(160);
+}
+
+void TForm1::setScreenGrey(uint8_t grey) {
+  NkScreen1->SetRed(grey);
+  NkScreen1->SetGreen(grey);
+  NkScreen1->SetBlue(grey);
+  if (menuFont != nullptr) menuFont->SetColor(grey, grey, grey);
 }
 
 void TForm1::tickPause() {
@@ -75,10 +79,7 @@ void TForm1::tickPause() {
     Timer1->SetEnabled(true);
     LeaveState(16);
     GameState.ScreenState = 12;
-    NkScreen1->SetRed(255);
-    NkScreen1->SetGreen(255);
-    NkScreen1->SetBlue(255);
-    if (menuFont != nullptr) menuFont->SetColor(255, 255, 255);
+    setScreenGrey(255);
     return;
   }
   beginFrame();

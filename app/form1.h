@@ -138,7 +138,8 @@ class TForm1 final : public WindowEvents {
   void readConfig();
   // "DS Zombie Cyr" at pointSize with the game's characters, in white.
   void buildGameFont(TNkBitmapFont& font, int pointSize);
-  void setBitmapFontGrey();  // the score dialog's 50/50/50
+  void setBitmapFontGrey();
+  void setScreenGrey(uint8_t grey);  // the screen's colour and the first text font's, as one grey  // the score dialog's 50/50/50
 
   // States and their ticks, by screen (states.cpp, menu_tick.cpp, play_tick.cpp).
   void enterMainMenu();

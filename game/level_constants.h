@@ -14,6 +14,7 @@ struct LevelConstants {
   int32_t columnCount;    // playable columns 1 .. columnCount; column 0 is the outer wall
   int32_t timeMinutes;
   int32_t timeSeconds;
+  int32_t timeLimitSeconds() const { return timeMinutes * 60 + timeSeconds; }
   int32_t backDoorX;
   int32_t backDoorY;
   int32_t backDoorFrame;

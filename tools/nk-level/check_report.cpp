@@ -36,7 +36,7 @@ bool checkLevel(const LevelFile& level, const LevelConstants& constants, std::os
   for (const std::string& p : problems) out << "problem: " << p << "\n";
   if (!problems.empty()) return false;
 
-  const int32_t limit = (constants.timeMinutes * 60 + constants.timeSeconds) * kTicksPerSecond;
+  const int32_t limit = constants.timeLimitSeconds() * kTicksPerSecond;
   const auto allowed = static_cast<int32_t>(limit * kRouteTimeShare);
   const Route route = findBestRoute(level, routeSetupFor(constants), limit);
   const std::string limitText = std::to_string(constants.timeMinutes) + ":" +

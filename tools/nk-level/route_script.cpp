@@ -90,7 +90,7 @@ class Writer {
     // The pass the crack ends on is the first the level clock no longer runs on.
     const int32_t crack = pass_;
     const int32_t secondsGone = std::max(0, (crack - 1 - clockStart_) / kTicksPerSecond);
-    const int32_t secondsLeft = std::max(0, constants_.timeMinutes * 60 + constants_.timeSeconds - secondsGone);
+    const int32_t secondsLeft = std::max(0, constants_.timeLimitSeconds() - secondsGone);
     const int32_t tally = secondsLeft > 0 ? kTallyFirst + kTallyEvery * (secondsLeft - 1) : kTallyEmpty;
     const int32_t enter = crack + tally;
     line(enter, "tap Enter", "leaves the level-complete screen once the time bonus is counted");

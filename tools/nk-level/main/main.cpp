@@ -78,7 +78,7 @@ int route(const std::string& path, const std::string& levelText, const std::stri
     return 2;
   }
   const nk::LevelFile level = nk::readLevelFile(path);
-  const int32_t limit = (constants->timeMinutes * 60 + constants->timeSeconds) * nk::kTicksPerSecond;
+  const int32_t limit = constants->timeLimitSeconds() * nk::kTicksPerSecond;
   const nk::Route best = nk::findBestRoute(level, nk::routeSetupFor(*constants), limit);
   std::cout << "# level " << constants->level << ": the checker's route of " << best.ticks << " passes\n"
             << nk::writeRouteScript(best, level, *constants, *from).text;
