@@ -65,11 +65,13 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const std::vector<s
       cl.seed = n;
     } else if (a == "--frames") {
       int64_t n = 0;
-      if (!value(v) || !parseNumber(v, n) || n < 0) return CommandLineError{"--frames needs a number of passes"};
+      if (!value(v) || !parseNumber(v, n) || n < 0)
+        return CommandLineError{"--frames needs a number of passes"};
       cl.frames = n;
     } else if (a == "--level") {
       int32_t n = 0;
-      if (!value(v) || !parseNumber(v, n) || n < 1 || n > 6) return CommandLineError{"--level needs a level from 1 to 6"};
+      if (!value(v) || !parseNumber(v, n) || n < 1 || n > 6)
+        return CommandLineError{"--level needs a level from 1 to 6"};
       cl.level = n;
     } else {
       return CommandLineError{"unknown option: " + a};

@@ -7,17 +7,12 @@
 #include <string>
 #include <utility>
 
-#include "game/game_state.h"
-#include "game/key_cursor.h"
-#include "game/level_builder.h"
-#include "game/play_state.h"
-#include "app/nk_timer.h"
 #include "app/host_messages.h"
 #include "app/menu_focus.h"
 #include "app/menu_text.h"
 #include "app/nk_font_text.h"
+#include "app/nk_timer.h"
 #include "app/sound_setup.h"
-#include "game/hud.h"
 #include "app/window_timer.h"
 #include "audio/sound_board.h"
 #include "engine/nk_bitmap_font.h"
@@ -26,6 +21,11 @@
 #include "engine/nk_image_list.h"
 #include "engine/nk_screen.h"
 #include "engine/nk_sprite.h"
+#include "game/game_state.h"
+#include "game/hud.h"
+#include "game/key_cursor.h"
+#include "game/level_builder.h"
+#include "game/play_state.h"
 #include "platform/host.h"
 #include "platform/random.h"
 #include "ui/gui_bitmap_font.h"
@@ -38,10 +38,10 @@ namespace nk {
 
 // What the command line may decide for a run.
 struct FormOptions {
-  std::optional<uint64_t> seed;        // replaces the clock seed
-  std::optional<bool> fullScreen;      // overrides Config.cfg's display mode
-  std::optional<int32_t> startLevel;   // go straight into a new game on this level
-  std::string scoreServer;             // the score server's address; none: it counts as unreachable
+  std::optional<uint64_t> seed;       // replaces the clock seed
+  std::optional<bool> fullScreen;     // overrides Config.cfg's display mode
+  std::optional<int32_t> startLevel;  // go straight into a new game on this level
+  std::string scoreServer;            // the score server's address; none: it counts as unreachable
 };
 
 // The game window: owns every component and the game state, and answers the window's events.
@@ -109,7 +109,7 @@ class TForm1 final : public WindowEvents {
   std::unique_ptr<TNkScreen> NkScreen1;
   std::unique_ptr<TNkTimer> NkTimer1, GameTimer, AnimTimer;
   std::unique_ptr<TTimer> Timer1;
-  std::unique_ptr<TNkMusic> NkMusic1;  // the sound effects
+  std::unique_ptr<TNkMusic> NkMusic1;   // the sound effects
   std::unique_ptr<TNkSound3D> Sound3D;  // the tracker tunes
   // What the game calls to sound: effects while SoundOn, tunes while MusicOn.
   SoundBoard Sounds{GameState.SoundOn, GameState.MusicOn};
@@ -139,7 +139,8 @@ class TForm1 final : public WindowEvents {
   // "DS Zombie Cyr" at pointSize with the game's characters, in white.
   void buildGameFont(TNkBitmapFont& font, int pointSize);
   void setBitmapFontGrey();
-  void setScreenGrey(uint8_t grey);  // the screen's colour and the first text font's, as one grey  // the score dialog's 50/50/50
+  void setScreenGrey(uint8_t grey);  // the screen's colour and the first text font's, as one grey  // the
+                                     // score dialog's 50/50/50
 
   // States and their ticks, by screen (states.cpp, menu_tick.cpp, play_tick.cpp).
   void enterMainMenu();

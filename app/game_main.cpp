@@ -57,7 +57,9 @@ int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
   std::optional<InputRecorder> recorder;
   // A frame timer first fires a frame after it starts, so input before the k-th game frame
   // belongs to pass k.
-  if (record != nullptr) recorder.emplace(form, *record, [&form] { return form.frameTicks() + 1; }, *cl.seed);
+  if (record != nullptr)
+    recorder.emplace(
+        form, *record, [&form] { return form.frameTicks() + 1; }, *cl.seed);
   WindowEvents& input = recorder ? static_cast<WindowEvents&>(*recorder) : form;
   form.FormCreate();
   bool closed = false;
@@ -135,8 +137,9 @@ int gameMain(const std::vector<std::string>& args) {
   std::string error;
   auto window = WindowHost::create("Nokturo", kClientWidth, kClientHeight, error);
   if (!window) {
-    std::fprintf(stderr, "nokturo: %s.\nNo display to open the game's window on? Use --headless to run without one.\n",
-                 error.c_str());
+    std::fprintf(
+        stderr, "nokturo: %s.\nNo display to open the game's window on? Use --headless to run without one.\n",
+        error.c_str());
     return 1;
   }
   TForm1 form(*window, formOptions(cl));

@@ -9,7 +9,9 @@ class HostMessages final : public MessageSink {
  public:
   explicit HostMessages(Host& host) : host_(host) {}
   void showMessage(const std::string& text) override { host_.showMessage(text, "Nokturo"); }
-  void messageBox(const std::string& text, const std::string& caption) override { host_.showMessage(text, caption); }
+  void messageBox(const std::string& text, const std::string& caption) override {
+    host_.showMessage(text, caption);
+  }
   void terminate() override { host_.requestQuit(); }
 
  private:

@@ -8,7 +8,8 @@ namespace nk {
 void TForm1::drawSideNumbers(uint8_t grey) {
   menuFont->SetColor(grey, grey, grey);
   const int32_t money = Play.player != nullptr ? Play.player->Money : 0;
-  const std::pair<int32_t, int> rows[] = {{GameState.Lives, kLivesY}, {money, kMoneyY}, {GameState.Level, kLevelY}};
+  const std::pair<int32_t, int> rows[] = {
+      {GameState.Lives, kLivesY}, {money, kMoneyY}, {GameState.Level, kLevelY}};
   for (const auto& [value, y] : rows) {
     const std::string text = std::to_string(value);
     menuFont->TextOut(SideNumberX(menuFont->TextWidth(text)), y, text);

@@ -6,7 +6,8 @@
 
 namespace nk {
 
-InputRecorder::InputRecorder(WindowEvents& game, std::ostream& out, std::function<int64_t()> frame, uint64_t seed)
+InputRecorder::InputRecorder(WindowEvents& game, std::ostream& out, std::function<int64_t()> frame,
+                             uint64_t seed)
     : game_(game), out_(out), frame_(std::move(frame)) {
   out_ << "# nokturo's input, recorded: replay with nokturo --headless --script FILE\n"
        << "seed " << seed << "\n";
@@ -33,7 +34,8 @@ void InputRecorder::character(unsigned char cp1251) {
   if (cp1251 != vk::Back && cp1251 != vk::Return) {
     const std::string text = cp1251ToUtf8(std::string(1, static_cast<char>(cp1251)));
     // A blank or "#" would not survive as typed text, nor would a byte the code page leaves empty.
-    const bool typeable = cp1251 > ' ' && cp1251 != '#' && utf8ToCp1251(text) == std::string(1, static_cast<char>(cp1251));
+    const bool typeable =
+        cp1251 > ' ' && cp1251 != '#' && utf8ToCp1251(text) == std::string(1, static_cast<char>(cp1251));
     write(typeable ? "type " + text : "char " + std::to_string(cp1251));
   }
   game_.character(cp1251);

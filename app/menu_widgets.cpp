@@ -73,8 +73,10 @@ TNkEdit& TForm1::addNameEdit(const char* name, const char* image, int x, int y, 
 }
 
 void TForm1::moveMenuFocus(bool withSound) {
-  static constexpr std::pair<int, FocusKey> kArrows[] = {
-      {vk::Up, FocusKey::Up}, {vk::Down, FocusKey::Down}, {vk::Left, FocusKey::Left}, {vk::Right, FocusKey::Right}};
+  static constexpr std::pair<int, FocusKey> kArrows[] = {{vk::Up, FocusKey::Up},
+                                                         {vk::Down, FocusKey::Down},
+                                                         {vk::Left, FocusKey::Left},
+                                                         {vk::Right, FocusKey::Right}};
   int32_t& index = GameState.MenuIndex;
   for (const auto& [code, key] : kArrows) {
     if (!takeReleased(code)) continue;

@@ -21,8 +21,10 @@ void TForm1::enterOptions() {
   // grey the name would be hard to read.
   buildGameFont(*NkBitmapFont1, 26);
   newMenuList();
-  addMenuButton(kApply, "b_apply", 47, 510, [this] { applyOptions(); }, true);
-  addMenuButton(kCancel, "b_cancel", 500, 510, [this] { cancelOptions(); }, true);
+  addMenuButton(
+      kApply, "b_apply", 47, 510, [this] { applyOptions(); }, true);
+  addMenuButton(
+      kCancel, "b_cancel", 500, 510, [this] { cancelOptions(); }, true);
   addSwitch(kFullScreenSwitch, 140, GameState.FullScreen);
   addSwitch(kMusicSwitch, 225, GameState.MusicOn);
   addSwitch(kSoundSwitch, 310, GameState.SoundOn);
@@ -96,7 +98,8 @@ void TForm1::cancelOptions() {
 
 void TForm1::tickOptions() {
   // A Backspace let go while not editing is dropped, so that it cannot delete once editing starts.
-  if (takeReleased(vk::Back) && ActiveEdit->Focused() && !ActiveEdit->Text.empty()) ActiveEdit->Text.pop_back();
+  if (takeReleased(vk::Back) && ActiveEdit->Focused() && !ActiveEdit->Text.empty())
+    ActiveEdit->Text.pop_back();
   const int32_t before = GameState.MenuIndex;
   moveMenuFocus(true);
   if (before == kNameEdit && GameState.MenuIndex != kNameEdit) ActiveEdit->Unfocus();

@@ -22,8 +22,8 @@ std::string VersionField(std::string_view reply) {
 
 std::string BuildReport(const std::string& hiscoreName, int32_t score, const std::string& versionField,
                         const std::string& playerName) {
-  std::string report = "type=0|name=" + hiscoreName + "|score=" + std::to_string(score) + "|key=X|p=" +
-                       versionField + "|add=" + playerName + "|z=";
+  std::string report = "type=0|name=" + hiscoreName + "|score=" + std::to_string(score) +
+                       "|key=X|p=" + versionField + "|add=" + playerName + "|z=";
   report.append((5 - report.size() % 5) % 5, '0');
   return report;
 }
@@ -40,7 +40,8 @@ void ReportScore(Host& host, const std::string& server, const TGameState& state)
     host.showMessage(kCannotConnect, "Nokturo");
     return;
   }
-  const std::string report = BuildReport(state.HiscoreName, state.Score, VersionField(reply), state.PlayerName);
+  const std::string report =
+      BuildReport(state.HiscoreName, state.Score, VersionField(reply), state.PlayerName);
   // Whatever the server answers, the game goes on.
   host.httpGet(ScoreServerUrl(server, kReportQuery) + encodeReport(report));
 }

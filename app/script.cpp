@@ -12,9 +12,9 @@ namespace nk {
 namespace {
 
 constexpr std::pair<std::string_view, int> kNamedKeys[] = {
-    {"Left", vk::Left},     {"Right", vk::Right},   {"Up", vk::Up},         {"Down", vk::Down},
-    {"Space", vk::Space},   {"Ctrl", vk::Control},  {"Enter", vk::Return},  {"Escape", vk::Escape},
-    {"Backspace", vk::Back}, {"Delete", vk::Delete}, {"Home", vk::Home},     {"End", vk::End},
+    {"Left", vk::Left},      {"Right", vk::Right},   {"Up", vk::Up},        {"Down", vk::Down},
+    {"Space", vk::Space},    {"Ctrl", vk::Control},  {"Enter", vk::Return}, {"Escape", vk::Escape},
+    {"Backspace", vk::Back}, {"Delete", vk::Delete}, {"Home", vk::Home},    {"End", vk::End},
     {"F1", vk::F1},
 };
 
@@ -52,7 +52,8 @@ int keyFromName(std::string_view name) {
     return name[0];
   }
   int64_t code = 0;
-  if (name.size() > 3 && name.substr(0, 3) == "vk:" && toInt(name.substr(3), code) && code > 0 && code < 256) {
+  if (name.size() > 3 && name.substr(0, 3) == "vk:" && toInt(name.substr(3), code) && code > 0 &&
+      code < 256) {
     return static_cast<int>(code);
   }
   return 0;
@@ -95,7 +96,8 @@ std::variant<Script, ScriptError> parseScript(std::string_view text) {
       continue;
     }
     int64_t frame = 0;
-    if (!toInt(head[0], frame) || frame < 0) return fail("expected a frame number, got '" + std::string(head[0]) + "'");
+    if (!toInt(head[0], frame) || frame < 0)
+      return fail("expected a frame number, got '" + std::string(head[0]) + "'");
     if (head.size() < 2) return fail("missing command");
     const auto w = words(line, 3);
     const std::string_view command = w[1];
@@ -125,7 +127,8 @@ std::variant<Script, ScriptError> parseScript(std::string_view text) {
       }
     } else if (command == "char") {
       int64_t code = 0;
-      if (args.size() != 1 || !toInt(args[0], code) || code < 1 || code > 255) return fail("char takes a code 1..255");
+      if (args.size() != 1 || !toInt(args[0], code) || code < 1 || code > 255)
+        return fail("char takes a code 1..255");
       e.kind = ScriptEvent::Kind::Char;
       e.key = static_cast<int>(code);
       events.push_back(e);

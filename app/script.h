@@ -13,9 +13,9 @@ struct ScriptEvent {
   enum class Kind { KeyDown, KeyUp, Char, Mouse, Click, DoubleClick, Screenshot, Dump, Close };
   int64_t frame = 0;
   Kind kind = Kind::KeyDown;
-  int key = 0;          // virtual-key code, or the Windows-1251 byte of Char
-  int x = 0, y = 0;     // Mouse, Click, DoubleClick
-  std::string file;     // Screenshot, Dump
+  int key = 0;       // virtual-key code, or the Windows-1251 byte of Char
+  int x = 0, y = 0;  // Mouse, Click, DoubleClick
+  std::string file;  // Screenshot, Dump
   bool operator==(const ScriptEvent&) const = default;
 };
 

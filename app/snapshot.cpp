@@ -16,7 +16,8 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
   json hiScores = json::array();
   for (size_t i = 1; i < g.HiScores.size(); ++i) {
     const THiScoreEntry& e = g.HiScores[i];
-    hiScores.push_back({{"Place", cp1251ToUtf8(e.Place)}, {"Name", cp1251ToUtf8(e.Name)}, {"Score", cp1251ToUtf8(e.Score)}});
+    hiScores.push_back(
+        {{"Place", cp1251ToUtf8(e.Place)}, {"Name", cp1251ToUtf8(e.Name)}, {"Score", cp1251ToUtf8(e.Score)}});
   }
   auto texts = [](const std::vector<std::string>& list) {
     json out = json::array();
@@ -49,27 +50,30 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
                          {"y", w->Y},
                          {"visible", w->Visible},
                          {"selected", w->Selected},
-                         {"text", cp1251ToUtf8(edit != nullptr ? edit->Text : button != nullptr ? button->Caption : "")}});
+                         {"text", cp1251ToUtf8(edit != nullptr     ? edit->Text
+                                               : button != nullptr ? button->Caption
+                                                                   : "")}});
     }
   }
   const TPlayState& play = form.Play;
   json player = nullptr;
   if (const TPlayer* p = play.player) {
-    player = {{"column", p->Column},
-              {"row", p->Row},
-              {"roomPosition", p->RoomPosition},
-              {"money", p->Money},
-              {"keys", json::array({p->CarriedKeys[0], p->CarriedKeys[1], p->CarriedKeys[2], p->CarriedKeys[3]})},
-              {"x", p->X},
-              {"y", p->Y},
-              {"image", p->Image != nullptr ? cp1251ToUtf8(p->Image->Name) : ""},
-              {"frame", p->PatternIndex},
-              {"alpha", p->Alpha},
-              {"mirrored", p->FlipH}};
+    player = {
+        {"column", p->Column},
+        {"row", p->Row},
+        {"roomPosition", p->RoomPosition},
+        {"money", p->Money},
+        {"keys", json::array({p->CarriedKeys[0], p->CarriedKeys[1], p->CarriedKeys[2], p->CarriedKeys[3]})},
+        {"x", p->X},
+        {"y", p->Y},
+        {"image", p->Image != nullptr ? cp1251ToUtf8(p->Image->Name) : ""},
+        {"frame", p->PatternIndex},
+        {"alpha", p->Alpha},
+        {"mirrored", p->FlipH}};
   }
   static constexpr const char* kActionNames[kActionCount] = {
-      "WalkThroughDoor", "WalkBack",  "OpenDoor", "OpenBackDoor", "RideLift",  "LiftArrive",
-      "ClimbUp",         "ClimbDown", "TakeKey",  "TakeMoney",    "TakeTime",  "TakeLife",
+      "WalkThroughDoor", "WalkBack",   "OpenDoor",        "OpenBackDoor",       "RideLift", "LiftArrive",
+      "ClimbUp",         "ClimbDown",  "TakeKey",         "TakeMoney",          "TakeTime", "TakeLife",
       "CrackSafe",       "MissingKey", "OpenDoorWithKey", "OpenBackDoorWithKey"};
   json actions = json::array();
   for (size_t a = 0; a < kActionCount; ++a) {

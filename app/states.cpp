@@ -40,12 +40,26 @@ void TForm1::EnterState(int state) {
 void TForm1::LeaveState(int state) {
   switch (state) {
     case 0: leaveQuitDialog(); break;
-    case 3: freeMenuList(); freeFirstSprite(1); break;
-    case 5: case 7: case 9: freeMenuList(); freeFirstSprite(2); break;
+    case 3:
+      freeMenuList();
+      freeFirstSprite(1);
+      break;
+    case 5:
+    case 7:
+    case 9:
+      freeMenuList();
+      freeFirstSprite(2);
+      break;
     case 6: leaveOptions(); break;
-    case 8: freeFirstSprite(4); freeMenuList(); break;
+    case 8:
+      freeFirstSprite(4);
+      freeMenuList();
+      break;
     case 15: leaveScoreDialog(); break;
-    case 16: clearKeyReleased(); killByName("pause"); break;
+    case 16:
+      clearKeyReleased();
+      killByName("pause");
+      break;
     case 11: leaveLevelIntro(); break;
     case 12:
       clearKeyReleased();
@@ -159,7 +173,8 @@ void TForm1::StartLevel() {
   Play.player->OnCaughtByLaser = [this] { EnterState(19); };
   Play.thinkShown = false;
   new TPanel(world, 650, 0);
-  for (int k = 0; k < 4; ++k) Play.playerKeys[static_cast<size_t>(k)] = new TPlayerKeys(world, 664 + 32 * k, 390, k);
+  for (int k = 0; k < 4; ++k)
+    Play.playerKeys[static_cast<size_t>(k)] = new TPlayerKeys(world, 664 + 32 * k, 390, k);
   endFrame();
   if (GameState.Level == 1 && GameState.FirstGame) {
     GameState.FirstGame = false;
@@ -178,7 +193,7 @@ void TForm1::enterQuickHelp() {
 }
 
 void TForm1::enterLevelIntro() {
-  static constexpr int kPlaces[6][4] = {{33, 207, 80, 375},  {198, 132, 243, 374}, {308, 259, 339, 374},
+  static constexpr int kPlaces[6][4] = {{33, 207, 80, 375},   {198, 132, 243, 374}, {308, 259, 339, 374},
                                         {419, 121, 427, 374}, {535, 241, 571, 374}, {659, 135, 680, 374}};
   GameState.TickCounter = GameState.Level == 1 ? 1 : 0;
   GameState.ScreenState = 11;

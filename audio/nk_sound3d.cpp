@@ -4,7 +4,8 @@
 
 namespace nk {
 
-TNkSound3D::TNkSound3D(AudioOutput& output, PlayerSource players) : output_(output), players_(std::move(players)) {
+TNkSound3D::TNkSound3D(AudioOutput& output, PlayerSource players)
+    : output_(output), players_(std::move(players)) {
   output_.setStreamHook([this](int16_t* mix, size_t frames) { device_.Mix(mix, frames); });
 }
 

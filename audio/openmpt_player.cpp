@@ -23,7 +23,8 @@ class OpenMptPlayer final : public ModPlayer {
   void SetSampleRate(int rate) override { rate_ = rate; }
   size_t Render(uint8_t* buffer, size_t bytes) override {
     if (!module_) return 0;
-    const size_t frames = module_->read_interleaved_stereo(rate_, bytes / 4, reinterpret_cast<int16_t*>(buffer));
+    const size_t frames =
+        module_->read_interleaved_stereo(rate_, bytes / 4, reinterpret_cast<int16_t*>(buffer));
     return frames * 4;
   }
   void SetOptions(uint32_t options) override {

@@ -22,7 +22,8 @@ void TSongListItem::SetPan(int32_t pan) {
 void TSongListItem::applyGains(bool reportFailure) {
   if (!playback_) return;
   const StereoGains g = GainsFor(VolumeToAttenuation(volume_), PanToBalance(pan_));
-  if (!output_.setGains(channel_, g.left, g.right) && reportFailure) throw std::runtime_error("Error setting Pan");
+  if (!output_.setGains(channel_, g.left, g.right) && reportFailure)
+    throw std::runtime_error("Error setting Pan");
 }
 
 void TSongListItem::Initialize() {
@@ -37,7 +38,8 @@ void TSongListItem::Open(const std::string& fileName) {
   if (fileName.empty()) return;
   release();
   if (channel_ < 0) channel_ = output_.addChannel();
-  if (channel_ < 0) throw std::runtime_error("Failed to initialise DirectX Audio. DirectX 8 may not be installed");
+  if (channel_ < 0)
+    throw std::runtime_error("Failed to initialise DirectX Audio. DirectX 8 may not be installed");
   playback_ = Playback{};
   playback_->wave = output_.loadWave(fileName);
 }
@@ -68,9 +70,7 @@ void TSongListItem::Stop() {
   playback_->running = false;
 }
 
-double TSongListItem::Duration() const {
-  return playback_ ? output_.waveSeconds(playback_->wave) : 0.0;
-}
+double TSongListItem::Duration() const { return playback_ ? output_.waveSeconds(playback_->wave) : 0.0; }
 
 double TSongListItem::Position() const {
   if (!playback_ || !playback_->running) return 0.0;

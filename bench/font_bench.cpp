@@ -37,10 +37,13 @@ void hudFrames(benchmark::State& state, std::unique_ptr<RenderDevice> device) {
     if (auto* recording = dynamic_cast<RecordingDevice*>(&f.host.device())) recording->forget();
   }
   state.counters["glyphs_rasterised_first_frame"] = static_cast<double>(afterFirstFrame - beforeSetFont);
-  state.counters["glyphs_rasterised_after"] = static_cast<double>(FontRasterizer::rasterizedGlyphs() - afterFirstFrame);
+  state.counters["glyphs_rasterised_after"] =
+      static_cast<double>(FontRasterizer::rasterizedGlyphs() - afterFirstFrame);
 }
 
-void BM_HudNumbers1000FramesEngine(benchmark::State& state) { hudFrames(state, std::make_unique<RecordingDevice>()); }
+void BM_HudNumbers1000FramesEngine(benchmark::State& state) {
+  hudFrames(state, std::make_unique<RecordingDevice>());
+}
 BENCHMARK(BM_HudNumbers1000FramesEngine)->Unit(benchmark::kMillisecond);
 
 void BM_HudNumbers1000FramesSoftware(benchmark::State& state) {

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "engine/screen_fixture.h"
 #include "engine/nk_sprite.h"
+#include "engine/screen_fixture.h"
 #include "engine/sprite.h"
 #include "platform/software_device.h"
 
@@ -15,7 +15,8 @@ namespace {
 
 struct PlayFrame {
   explicit PlayFrame(std::unique_ptr<RenderDevice> device) : f(std::move(device)) {
-    room = &f.addImage("room", 200, 1600, 200, 200, [](int x, int y) { return 0xFF000000u | static_cast<uint32_t>(x ^ y); });
+    room = &f.addImage("room", 200, 1600, 200, 200,
+                       [](int x, int y) { return 0xFF000000u | static_cast<uint32_t>(x ^ y); });
     actor = &f.addImage("actor", 600, 120, 60, 120, [](int x, int) { return x % 7 ? 0xFFAA7744u : 0u; });
     f.screen.Initialize();
     for (int i = 0; i < 40; ++i) {

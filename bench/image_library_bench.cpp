@@ -62,5 +62,3 @@ BENCHMARK(BM_LoadLibraryAndMakeTextures)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace nk
-
-

@@ -59,7 +59,9 @@ AtlasLayout LayoutAtlas(const FontRasterizer& face, std::string_view characters,
 
 std::vector<uint32_t> PaintAtlas(const FontRasterizer& face, const AtlasLayout& layout, int side) {
   std::vector<uint8_t> surface(static_cast<size_t>(side) * static_cast<size_t>(side), 0);
-  auto at = [&](int x, int y) -> uint8_t& { return surface[static_cast<size_t>(y) * static_cast<size_t>(side) + static_cast<size_t>(x)]; };
+  auto at = [&](int x, int y) -> uint8_t& {
+    return surface[static_cast<size_t>(y) * static_cast<size_t>(side) + static_cast<size_t>(x)];
+  };
   for (const AtlasGlyph& g : layout.glyphs) {
     for (int y = std::max(0, g.y); y < std::min(side, g.y + g.height); ++y) {
       for (int x = std::max(0, g.x); x < std::min(side, g.x + g.width); ++x) at(x, y) = 0;
@@ -71,7 +73,8 @@ std::vector<uint32_t> PaintAtlas(const FontRasterizer& face, const AtlasLayout& 
       for (int col = 0; col < image.width; ++col) {
         const int x = g.x + image.left + col;
         if (x < 0 || x >= side) continue;
-        const uint8_t v = image.coverage[static_cast<size_t>(row) * static_cast<size_t>(image.width) + static_cast<size_t>(col)];
+        const uint8_t v = image.coverage[static_cast<size_t>(row) * static_cast<size_t>(image.width) +
+                                         static_cast<size_t>(col)];
         at(x, y) = std::max(at(x, y), v);
       }
     }

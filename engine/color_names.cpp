@@ -12,6 +12,8 @@ struct NamedColor {
 
 constexpr TColor kSystem = static_cast<TColor>(0xFF000000u);
 
+// The names read as a table.
+// clang-format off
 constexpr std::array<NamedColor, 52> kNames = {{
     {"clBlack", 0x000000}, {"clMaroon", 0x000080}, {"clGreen", 0x008000}, {"clOlive", 0x008080},
     {"clNavy", 0x800000}, {"clPurple", 0x800080}, {"clTeal", 0x808000}, {"clGray", 0x808080},
@@ -30,6 +32,7 @@ constexpr std::array<NamedColor, 52> kNames = {{
     {"clInfoBk", kSystem | 24}, {"clHotLight", kSystem | 26}, {"clGradientActiveCaption", kSystem | 27},
     {"clGradientInactiveCaption", kSystem | 28}, {"clMenuHighlight", kSystem | 29}, {"clMenuBar", kSystem | 30},
 }};
+// clang-format on
 
 // 0x00BBGGRR of system colour indices 0..30 in the classic scheme; index 25 is unassigned.
 constexpr std::array<TColor, 31> kSystemColors = {

@@ -22,41 +22,41 @@ void TImageListItem::Draw(int x, int y, int patternIndex) {
 void TImageListItem::DrawColor(int x, int y, float angle, float centerX, float centerY, float scaleX,
                                float scaleY, uint32_t color, bool flipV, bool flipH, int patternIndex,
                                int blendMode) {
-  DrawQuad(tileCorners(x, y), angle, centerX, centerY, scaleX, scaleY, color, color, color, color, flipV, flipH,
-           patternIndex, blendMode);
+  DrawQuad(tileCorners(x, y), angle, centerX, centerY, scaleX, scaleY, color, color, color, color, flipV,
+           flipH, patternIndex, blendMode);
 }
 
 void TImageListItem::DrawColor4(int x, int y, float angle, float centerX, float centerY, float scaleX,
-                                float scaleY, uint32_t color1, uint32_t color2, uint32_t color3, uint32_t color4,
-                                bool flipV, bool flipH, int patternIndex, int blendMode) {
+                                float scaleY, uint32_t color1, uint32_t color2, uint32_t color3,
+                                uint32_t color4, bool flipV, bool flipH, int patternIndex, int blendMode) {
   DrawQuad(tileCorners(x, y), angle, centerX, centerY, scaleX, scaleY, color1, color2, color3, color4, flipV,
            flipH, patternIndex, blendMode);
 }
 
 void TImageListItem::DrawRect(const TRect& rect, int x, int y, float angle, float centerX, float centerY,
-                              float scaleX, float scaleY, uint8_t r, uint8_t g, uint8_t b, uint8_t a, bool flipV,
-                              bool flipH, int patternIndex, int blendMode) {
+                              float scaleX, float scaleY, uint8_t r, uint8_t g, uint8_t b, uint8_t a,
+                              bool flipV, bool flipH, int patternIndex, int blendMode) {
   const auto l = static_cast<float>(rect.Left + x), t = static_cast<float>(rect.Top + y);
   const auto rr = static_cast<float>(rect.Right + x), bb = static_cast<float>(rect.Bottom + y);
   const uint32_t color = MakeColor(r, g, b, a);
-  DrawQuad(Corners{l, t, rr, t, rr, bb, l, bb}, angle, centerX, centerY, scaleX, scaleY, color, color, color, color,
-           flipV, flipH, patternIndex, blendMode);
+  DrawQuad(Corners{l, t, rr, t, rr, bb, l, bb}, angle, centerX, centerY, scaleX, scaleY, color, color, color,
+           color, flipV, flipH, patternIndex, blendMode);
 }
 
-void TImageListItem::DrawEx(int x, int y, float angle, float centerX, float centerY, float scaleX, float scaleY,
-                            uint8_t r, uint8_t g, uint8_t b, uint8_t a, bool additive, int patternIndex,
-                            int blendMode) {
+void TImageListItem::DrawEx(int x, int y, float angle, float centerX, float centerY, float scaleX,
+                            float scaleY, uint8_t r, uint8_t g, uint8_t b, uint8_t a, bool additive,
+                            int patternIndex, int blendMode) {
   if (Renderer_ != nullptr) {
     Renderer_->Screen().SetDestBlend(additive ? BlendFactor::One : BlendFactor::InvSrcAlpha);
   }
   const uint32_t color = MakeColor(r, g, b, a);
-  DrawQuad(tileCorners(x, y), angle, centerX, centerY, scaleX, scaleY, color, color, color, color, false, false,
-           patternIndex, blendMode);
+  DrawQuad(tileCorners(x, y), angle, centerX, centerY, scaleX, scaleY, color, color, color, color, false,
+           false, patternIndex, blendMode);
 }
 
 void TImageListItem::DrawQuad(const Corners& c, float angle, float centerX, float centerY, float scaleX,
-                              float scaleY, uint32_t color1, uint32_t color2, uint32_t color3, uint32_t color4,
-                              bool flipV, bool flipH, int patternIndex, int blendMode) {
+                              float scaleY, uint32_t color1, uint32_t color2, uint32_t color3,
+                              uint32_t color4, bool flipV, bool flipH, int patternIndex, int blendMode) {
   // Nothing to draw with before the device made the texture (or with no picture at all).
   if (Renderer_ == nullptr || !Texture_ || PatternColumns_ < 1 || PatternRows_ < 1) return;
   TNkRenderer& renderer = *Renderer_;
@@ -79,13 +79,14 @@ void TImageListItem::DrawQuad(const Corners& c, float angle, float centerX, floa
     const auto left = static_cast<float>((index % PatternColumns_) * TileWidth_);
     const auto top = static_cast<float>((index / PatternColumns_) * TileHeight_);
     const auto right = left + static_cast<float>(TileWidth_), bottom = top + static_cast<float>(TileHeight_);
-    renderer.SetTexCoords(left / tw, top / th, right / tw, top / th, right / tw, bottom / th, left / tw, bottom / th);
+    renderer.SetTexCoords(left / tw, top / th, right / tw, top / th, right / tw, bottom / th, left / tw,
+                          bottom / th);
     w = static_cast<float>(TileWidth_);
     h = static_cast<float>(TileHeight_);
   }
   renderer.Screen().BindTexture(Texture());
-  renderer.SetPositions(c.x1 - 0.5f, c.y1 - 0.5f, c.x2 - 0.5f, c.y2 - 0.5f, c.x3 - 0.5f, c.y3 - 0.5f, c.x4 - 0.5f,
-                        c.y4 - 0.5f);
+  renderer.SetPositions(c.x1 - 0.5f, c.y1 - 0.5f, c.x2 - 0.5f, c.y2 - 0.5f, c.x3 - 0.5f, c.y3 - 0.5f,
+                        c.x4 - 0.5f, c.y4 - 0.5f);
   renderer.RotateScale(c.x1 + w * centerX, c.y1 + h * centerY, angle, scaleX, scaleY);
   renderer.Render();
 }

@@ -33,7 +33,9 @@ void TImageListCollection::LoadFromStream(std::string_view stream) {
   }
 }
 
-TImageListItem& TImageListCollection::Add() { return *items_.emplace_back(std::make_unique<TImageListItem>()); }
+TImageListItem& TImageListCollection::Add() {
+  return *items_.emplace_back(std::make_unique<TImageListItem>());
+}
 
 TImageListItem* TImageListCollection::Find(std::string_view name) const {
   for (const auto& item : items_) {

@@ -55,7 +55,8 @@ std::vector<uint32_t> TImageListItem::KeyedPixels() const {
 std::vector<uint32_t> TImageListItem::keyed(std::vector<uint32_t> pixels) const {
   if (pixels.empty()) {
     // A texture was made before and took the decoded copy's place; the file is still here.
-    if (std::optional<TGraphic> again = decodeGraphic(Picture->Kind, Picture->File)) pixels = std::move(again->Image.pixels);
+    if (std::optional<TGraphic> again = decodeGraphic(Picture->Kind, Picture->File))
+      pixels = std::move(again->Image.pixels);
   }
   if (Transparent) {
     const uint32_t key = StoredColorToARGB(TransparentColor, 0xFF);

@@ -83,8 +83,8 @@ class TImageListItem {
                   int patternIndex, int blendMode);
   // Stretched to rect moved by (x, y).
   void DrawRect(const TRect& rect, int x, int y, float angle, float centerX, float centerY, float scaleX,
-                float scaleY, uint8_t r, uint8_t g, uint8_t b, uint8_t a, bool flipV, bool flipH, int patternIndex,
-                int blendMode);
+                float scaleY, uint8_t r, uint8_t g, uint8_t b, uint8_t a, bool flipV, bool flipH,
+                int patternIndex, int blendMode);
   // Additive sets the device's destination factor to one (else one minus source alpha) directly,
   // without changing the blend mode the screen remembers.
   void DrawEx(int x, int y, float angle, float centerX, float centerY, float scaleX, float scaleY, uint8_t r,

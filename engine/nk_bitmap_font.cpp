@@ -39,7 +39,8 @@ void TNkBitmapFont::SetNkScreen(TNkScreen& screen) {
   screen_ = &screen;
   renderer_ = std::make_unique<TNkRenderer>(screen);
   // Releasing the device leaves the atlas alone: nothing to do then.
-  screen.AddDeviceClient({TNkScreen::DeviceClient::Kind::BitmapFont, [this](TNkScreen&) { InitDevice(); }, {}});
+  screen.AddDeviceClient(
+      {TNkScreen::DeviceClient::Kind::BitmapFont, [this](TNkScreen&) { InitDevice(); }, {}});
 }
 
 void TNkBitmapFont::SetNkImageList(TNkImageList* list) {
@@ -59,8 +60,10 @@ void TNkBitmapFont::SetNkImageIndex(int index) {
   sizeFactor_ = 1.0f;
   cellWidth_ = item.TileWidth();
   cellHeight_ = item.TileHeight();
-  const int textureWidth = item.TextureWidth() >= 2 ? item.TextureWidth() : PowerOfTwoAtLeast(item.PictureWidth());
-  const int textureHeight = item.TextureHeight() >= 2 ? item.TextureHeight() : PowerOfTwoAtLeast(item.PictureHeight());
+  const int textureWidth =
+      item.TextureWidth() >= 2 ? item.TextureWidth() : PowerOfTwoAtLeast(item.PictureWidth());
+  const int textureHeight =
+      item.TextureHeight() >= 2 ? item.TextureHeight() : PowerOfTwoAtLeast(item.PictureHeight());
   const int columns = item.PatternColumns(), count = item.PatternCount();
   for (int s = 0; s < 256; ++s) {
     Slot& slot = slots_[static_cast<size_t>(s)];
@@ -111,7 +114,9 @@ void TNkBitmapFont::build(std::string_view faceName, std::string_view characters
   const FontStyle style = BitmapFontStyle(flags);
   const std::string_view set = characters.empty() ? std::string_view(DefaultCharacters()) : characters;
   int side = AtlasSide(flags, static_cast<int>(std::min<size_t>(set.size(), 255)), pointSize);
-  auto open = [&] { return FontRasterizer::open(faceName, MulDiv(pointSize, static_cast<int>(96 * sizeFactor_), 72), style); };
+  auto open = [&] {
+    return FontRasterizer::open(faceName, MulDiv(pointSize, static_cast<int>(96 * sizeFactor_), 72), style);
+  };
   std::unique_ptr<FontRasterizer> face = open();
   // A face wider than the size rule expects gets a bigger atlas instead of glyphs off its edge.
   while (face && side < kLargestAtlas && !LayoutAtlas(*face, set, flags, side).fits) side *= 2;
@@ -138,8 +143,12 @@ void TNkBitmapFont::build(std::string_view faceName, std::string_view characters
   for (const AtlasGlyph& g : layout.glyphs) {
     if (!g.inside) continue;
     const int right = italicCut ? g.x + g.width - 1 : g.x + g.width + 1;
-    slots_[g.code] = Slot{static_cast<float>(g.x) / s, static_cast<float>(g.y) / s, static_cast<float>(right) / s,
-                          static_cast<float>(g.y + g.height + 1) / s, g.width, g.height};
+    slots_[g.code] = Slot{static_cast<float>(g.x) / s,
+                          static_cast<float>(g.y) / s,
+                          static_cast<float>(right) / s,
+                          static_cast<float>(g.y + g.height + 1) / s,
+                          g.width,
+                          g.height};
     built[g.code] = true;
   }
   ownAtlas_ = true;
@@ -158,8 +167,9 @@ TextureId TNkBitmapFont::atlasTexture() const {
   return imageList_->ImageList().Items(imageIndex_).Texture();
 }
 
-void TNkBitmapFont::TextOut(int x, int y, float angle, float scaleX, float scaleY, uint32_t color1, uint32_t color2,
-                            uint32_t color3, uint32_t color4, std::string_view text, int blendMode) {
+void TNkBitmapFont::TextOut(int x, int y, float angle, float scaleX, float scaleY, uint32_t color1,
+                            uint32_t color2, uint32_t color3, uint32_t color4, std::string_view text,
+                            int blendMode) {
   const TextureId texture = atlasTexture();
   if (renderer_ == nullptr || texture == 0) return;  // no glyphs to draw from
   screen_->BindTexture(texture);

@@ -55,12 +55,12 @@ class TNkBitmapFont {
   // The default colour, MakeColor(Red, Green, Blue, Alpha).
   uint32_t Color() const { return color_; }
 
-  int LineSpace = 10;                // extra pixels between lines
-  float CenterX = 0, CenterY = 0;    // pivot of rotation and scale, from the text position
+  int LineSpace = 10;                  // extra pixels between lines
+  float CenterX = 0, CenterY = 0;      // pivot of rotation and scale, from the text position
   float ScaleX = 1.0f, ScaleY = 1.0f;  // used in measuring
   float Rotation = 0;
-  float CharRotation = 0;            // degrees, each glyph about its own centre
-  int Spacing = 0;                   // extra pixels after every character
+  float CharRotation = 0;  // degrees, each glyph about its own centre
+  int Spacing = 0;         // extra pixels after every character
   TPositionMode PositionMode = pmTopLeft;
 
   // Renders the atlas from a system font (flags: BitmapFontFlag). Point size to pixels as on a
@@ -71,8 +71,8 @@ class TNkBitmapFont {
 
   void TextOut(int x, int y, float angle, float scaleX, float scaleY, uint32_t color1, uint32_t color2,
                uint32_t color3, uint32_t color4, std::string_view text, int blendMode);
-  void TextOutColor(int x, int y, float angle, float scaleX, float scaleY, uint32_t color, std::string_view text,
-                    int blendMode);
+  void TextOutColor(int x, int y, float angle, float scaleX, float scaleY, uint32_t color,
+                    std::string_view text, int blendMode);
   // Characters outside the set count 0; Spacing is not counted; at least 1.
   int TextWidth(std::string_view text) const;
   // The cell height, scaled; at least 1.

@@ -9,7 +9,9 @@ namespace nk {
 
 void TNkFader::SetFadeSpeed(float value) { fadeSpeed_ = value > 100 ? 100 : value < 0 ? 0 : value; }
 
-void TNkFader::SetStartColor(uint8_t r, uint8_t g, uint8_t b, uint8_t a) { start_ = current_ = Rgba{r, g, b, a}; }
+void TNkFader::SetStartColor(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
+  start_ = current_ = Rgba{r, g, b, a};
+}
 
 void TNkFader::SetEndColor(uint8_t r, uint8_t g, uint8_t b, uint8_t a) { end_ = Rgba{r, g, b, a}; }
 

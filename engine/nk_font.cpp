@@ -52,7 +52,9 @@ void TNkFont::InitDevice() {
 
 void TNkFont::ReleaseDevice() { deviceFont_ = measuringFont_ = nullptr; }
 
-void TNkFont::TextOut(int x, int y, std::string_view text) { TextOutColor(x, y, Red, Green, Blue, Alpha, text); }
+void TNkFont::TextOut(int x, int y, std::string_view text) {
+  TextOutColor(x, y, Red, Green, Blue, Alpha, text);
+}
 
 void TNkFont::TextOutColor(int x, int y, uint8_t r, uint8_t g, uint8_t b, uint8_t a, std::string_view text) {
   if (deviceFont_ == nullptr || screen_ == nullptr || screen_->Device() == nullptr) return;
@@ -72,12 +74,15 @@ void TNkFont::TextOutColor(int x, int y, uint8_t r, uint8_t g, uint8_t b, uint8_
       const TextAtlas::Glyph& glyph = atlas.glyph(static_cast<unsigned char>(ch));
       if (glyph.width > 0) {
         // Texel for pixel, as an unscaled picture is drawn.
-        const float left = static_cast<float>(pen + glyph.left) - 0.5f, right = left + static_cast<float>(glyph.width);
+        const float left = static_cast<float>(pen + glyph.left) - 0.5f,
+                    right = left + static_cast<float>(glyph.width);
         const float upper = static_cast<float>(top) - 0.5f, lower = upper + static_cast<float>(glyph.height);
         renderer_->SetPositions(left, upper, right, upper, right, lower, left, lower);
         renderer_->SetColors(color, color, color, color);
-        const float u1 = static_cast<float>(glyph.x) / side, u2 = static_cast<float>(glyph.x + glyph.width) / side;
-        const float v1 = static_cast<float>(glyph.y) / side, v2 = static_cast<float>(glyph.y + glyph.height) / side;
+        const float u1 = static_cast<float>(glyph.x) / side,
+                    u2 = static_cast<float>(glyph.x + glyph.width) / side;
+        const float v1 = static_cast<float>(glyph.y) / side,
+                    v2 = static_cast<float>(glyph.y + glyph.height) / side;
         renderer_->SetTexCoords(u1, v1, u2, v1, u2, v2, u1, v2);
         renderer_->Render();
       }

@@ -14,10 +14,12 @@ void TNkRenderer::TakeDevice() {
   SetColors(0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF);
 }
 
-void TNkRenderer::SetTexCoords(float u1, float v1, float u2, float v2, float u3, float v3, float u4, float v4) {
+void TNkRenderer::SetTexCoords(float u1, float v1, float u2, float v2, float u3, float v3, float u4,
+                               float v4) {
   const float u[4] = {u1, u2, u3, u4}, v[4] = {v1, v2, v3, v4};
   // Which source corner each vertex takes: mirroring swaps corners, both mirrors turn it half round.
-  static constexpr int kNoFlip[4] = {0, 1, 2, 3}, kH[4] = {1, 0, 3, 2}, kV[4] = {3, 2, 1, 0}, kBoth[4] = {2, 3, 0, 1};
+  static constexpr int kNoFlip[4] = {0, 1, 2, 3}, kH[4] = {1, 0, 3, 2}, kV[4] = {3, 2, 1, 0},
+                       kBoth[4] = {2, 3, 0, 1};
   const int* order = FlipHorizontal ? (FlipVertical ? kBoth : kH) : (FlipVertical ? kV : kNoFlip);
   for (int k = 0; k < 4; ++k) {
     quad_[static_cast<size_t>(k)].u = u[order[k]];
@@ -25,7 +27,8 @@ void TNkRenderer::SetTexCoords(float u1, float v1, float u2, float v2, float u3,
   }
 }
 
-void TNkRenderer::SetPositions(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4) {
+void TNkRenderer::SetPositions(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
+                               float y4) {
   quad_[0].x = x1, quad_[0].y = y1;
   quad_[1].x = x2 + 0.5f, quad_[1].y = y2;
   quad_[2].x = x3 + 0.5f, quad_[2].y = y3 + 0.5f;

@@ -30,7 +30,7 @@ void TNkScreen::SetBlue(uint8_t v) { color_ = MakeColor(Red(), Green(), v, Alpha
 void TNkScreen::SetAlpha(uint8_t v) { color_ = MakeColor(Red(), Green(), Blue(), v); }
 
 void TNkScreen::SetFrequency(unsigned value) {
-  static constexpr std::array<unsigned, 16> kRates = {56, 60, 70, 72, 75, 85, 90, 100,
+  static constexpr std::array<unsigned, 16> kRates = {56,  60,  70,  72,  75,  85,  90,  100,
                                                       120, 140, 144, 150, 160, 170, 200, 240};
   frequency_ = std::find(kRates.begin(), kRates.end(), value) != kRates.end() ? value : 0;
 }
@@ -40,7 +40,8 @@ void TNkScreen::BackBufferSize(int& width, int& height) const {
       {{800, 600}, {640, 400}, {640, 480}, {1024, 768}, {320, 200}, {320, 240}, {1280, 1024}}};
   width = Width;
   height = Height;
-  if (FullScreen && std::find(kModes.begin(), kModes.end(), std::array<int, 2>{Width, Height}) == kModes.end()) {
+  if (FullScreen &&
+      std::find(kModes.begin(), kModes.end(), std::array<int, 2>{Width, Height}) == kModes.end()) {
     width = 800;
     height = 600;
   }
@@ -86,13 +87,9 @@ void TNkScreen::Clear(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
 void TNkScreen::BeginScene() {
   if (!initialised_) return;
   switch (host_.device().status()) {
-    case DeviceStatus::Lost:
-      return;
-    case DeviceStatus::NeedsReset:
-      ResetDevice();
-      return;
-    case DeviceStatus::Ready:
-      break;
+    case DeviceStatus::Lost: return;
+    case DeviceStatus::NeedsReset: ResetDevice(); return;
+    case DeviceStatus::Ready: break;
   }
   if (active_) {
     host_.device().beginScene();

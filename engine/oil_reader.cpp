@@ -34,7 +34,8 @@ class Cursor {
   uint32_t littleEndian(int bytes) {
     const std::string_view raw = take(static_cast<uint64_t>(bytes));
     uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | static_cast<uint8_t>(raw[static_cast<size_t>(i)]);
+    for (int i = bytes - 1; i >= 0; --i)
+      value = (value << 8) | static_cast<uint8_t>(raw[static_cast<size_t>(i)]);
     return value;
   }
   // A 4-byte count; negative ones are corrupt.
@@ -55,14 +56,16 @@ class Cursor {
 std::string wideToCp1251(std::string_view units) {
   std::string text;
   const auto unit = [&](size_t i) {
-    return static_cast<char16_t>(static_cast<uint8_t>(units[2 * i]) | (static_cast<uint8_t>(units[2 * i + 1]) << 8));
+    return static_cast<char16_t>(static_cast<uint8_t>(units[2 * i]) |
+                                 (static_cast<uint8_t>(units[2 * i + 1]) << 8));
   };
   const size_t count = units.size() / 2;
   for (size_t i = 0; i < count; ++i) {
     const char16_t u = unit(i);
     const bool high = u >= 0xD800 && u <= 0xDBFF;
     if (high && i + 1 < count && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF) {
-      text += cp1251FromCodePoint(0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (unit(i + 1) - 0xDC00));
+      text +=
+          cp1251FromCodePoint(0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (unit(i + 1) - 0xDC00));
       ++i;
     } else if (u >= 0xD800 && u <= 0xDFFF) {
       text += '?';

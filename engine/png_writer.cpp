@@ -19,7 +19,8 @@ bool encodeInto(png_structp png, png_infop info, int width, int height, const st
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_write_fn(png, &out, &appendToString, &flushNothing);
   png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-               PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+               PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {

@@ -40,8 +40,10 @@ void TSprite::GetPatternRect(int& left, int& top, int& right, int& bottom) {
   bottom = top + Image->TileHeight();
 }
 
-void TSprite::setTint() { Color1 = Color2 = Color3 = Color4 = MakeColor(
-    static_cast<uint8_t>(Red), static_cast<uint8_t>(Green), static_cast<uint8_t>(Blue), static_cast<uint8_t>(Alpha)); }
+void TSprite::setTint() {
+  Color1 = Color2 = Color3 = Color4 = MakeColor(static_cast<uint8_t>(Red), static_cast<uint8_t>(Green),
+                                                static_cast<uint8_t>(Blue), static_cast<uint8_t>(Alpha));
+}
 
 void TSprite::SetRed(int v) { Red = v, setTint(); }
 void TSprite::SetGreen(int v) { Green = v, setTint(); }
@@ -152,7 +154,8 @@ bool TSprite::pixelTest(const TSprite& other, int& hitX, int& hitY) const {
     hitX = left, hitY = top;
     return true;
   }
-  if (Image == nullptr || other.Image == nullptr || Image->Texture() == 0 || other.Image->Texture() == 0) return false;
+  if (Image == nullptr || other.Image == nullptr || Image->Texture() == 0 || other.Image->Texture() == 0)
+    return false;
   const int right = std::min(Right, other.Right), bottom = std::min(Bottom, other.Bottom);
   auto solid = [](const TSprite& s, int x, int y) {
     const int column = (s.FlipH ? s.Right - x - 1 : x - s.Left) + s.PatternLeft;
@@ -193,8 +196,8 @@ void TSprite::Draw() {
       return;
     }
   }
-  Image->DrawColor4(sx, sy, Angle, CenterX, CenterY, ScaleX, ScaleY, Color1, Color2, Color3, Color4, FlipV, FlipH,
-                    PatternIndex, BlendMode);
+  Image->DrawColor4(sx, sy, Angle, CenterX, CenterY, ScaleX, ScaleY, Color1, Color2, Color3, Color4, FlipV,
+                    FlipH, PatternIndex, BlendMode);
 }
 
 void TSimpleAnimSprite::Assign(const TSprite& source) {

@@ -38,7 +38,8 @@ bool pack(std::array<TextAtlas::Glyph, 256>& glyphs, int side, bool drop) {
 
 }  // namespace
 
-std::unique_ptr<TextAtlas> TextAtlas::build(std::string_view faceName, int pixelHeight, const FontStyle& style) {
+std::unique_ptr<TextAtlas> TextAtlas::build(std::string_view faceName, int pixelHeight,
+                                            const FontStyle& style) {
   const std::unique_ptr<FontRasterizer> face = FontRasterizer::open(faceName, pixelHeight, style);
   if (!face) return nullptr;
   std::unique_ptr<TextAtlas> atlas(new TextAtlas());
@@ -65,8 +66,8 @@ std::unique_ptr<TextAtlas> TextAtlas::build(std::string_view faceName, int pixel
       for (int col = 0; col < g.width; ++col) {
         const uint32_t coverage = image.coverage[static_cast<size_t>(row * image.width + col)];
         if (coverage != 0) {
-          atlas->pixels_[static_cast<size_t>(g.y + row) * static_cast<size_t>(side) + static_cast<size_t>(g.x + col)] =
-              (coverage << 24) | 0x00FFFFFFu;
+          atlas->pixels_[static_cast<size_t>(g.y + row) * static_cast<size_t>(side) +
+                         static_cast<size_t>(g.x + col)] = (coverage << 24) | 0x00FFFFFFu;
         }
       }
     }

@@ -16,8 +16,8 @@ class TextAtlas {
  public:
   struct Glyph {
     int advance = 0;
-    int left = 0;            // the bitmap's offset from the pen
-    int x = 0, y = 0;        // the bitmap's place in the atlas
+    int left = 0;               // the bitmap's offset from the pen
+    int x = 0, y = 0;           // the bitmap's place in the atlas
     int width = 0, height = 0;  // 0 for blanks and for glyphs that did not fit
   };
 

@@ -16,12 +16,12 @@ struct TGameState {
   bool AppliedFullScreen = false;  // display mode the screen is in
   bool SavedMusicOn = true;        // as they were when the options screen was entered
   bool SavedSoundOn = true;
-  std::string PlayerName;          // line 4
+  std::string PlayerName;  // line 4
   std::string SavedPlayerName;
-  std::string HiscoreName;         // line 5
+  std::string HiscoreName;                     // line 5
   THiScoreTable HiScores = DefaultHiScores();  // lines 6 .. 25
   int32_t Score = 0;
-  int32_t Lives = 0;               // the main menu sets 3
+  int32_t Lives = 0;  // the main menu sets 3
   int32_t Level = 1;
   std::array<bool, 256> KeyReleased{};  // by virtual-key code; set on release, cleared by whoever acts
   bool RightHeld = false;

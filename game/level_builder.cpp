@@ -61,7 +61,8 @@ void LevelBuilder::Build(const LevelFile& file, const LevelConstants& c) {
   TLevelGrid& g = play_.grid;
   g = TLevelGrid{};
   for (int32_t row = 0; row <= file.lastRow; ++row) {
-    for (int32_t column = 1; column <= file.columnCount(); ++column) g.cell(column, row).stored = file.cell(column, row);
+    for (int32_t column = 1; column <= file.columnCount(); ++column)
+      g.cell(column, row).stored = file.cell(column, row);
   }
   g.lastRow = c.lastRow;
   g.columnCount = c.columnCount;
@@ -128,7 +129,8 @@ void LevelBuilder::BuildCell(int32_t column, int32_t row) {
   static constexpr int kKeyPlaces[kKeyKinds][2] = {{5, 10}, {17, 25}, {30, 10}, {43, 25}};
   for (int k = 0; k < kKeyKinds; ++k) {
     if (s.hasKey[static_cast<size_t>(k)] != 0) {
-      cell.keys[static_cast<size_t>(k)] = new TKey(world_, x + 15 + kKeyPlaces[k][0], y + 50 + kKeyPlaces[k][1], k);
+      cell.keys[static_cast<size_t>(k)] =
+          new TKey(world_, x + 15 + kKeyPlaces[k][0], y + 50 + kKeyPlaces[k][1], k);
     }
   }
   if (s.hasGuard != 0) cell.guard = new TGuy(world_, x + 10, y + 75);
@@ -159,7 +161,8 @@ void LevelBuilder::buildBackground() {
     add(g.originX + 200 * g.columnCount + 200, y);
     add(g.originX + 200 * g.columnCount + 400, y);
   }
-  for (const int y : {g.originY - 200, g.originY + 200 * g.lastRow + 200, g.originY + 200 * g.lastRow + 400}) {
+  for (const int y :
+       {g.originY - 200, g.originY + 200 * g.lastRow + 200, g.originY + 200 * g.lastRow + 400}) {
     for (int32_t i = 0; i <= g.columnCount + 3; ++i) add(g.originX - 200 + 200 * i, y);
   }
 }
@@ -169,11 +172,11 @@ void LevelBuilder::ForEachObject(const TLevelCell& c, const std::function<void(T
     if (s != nullptr) visit(*s);
   };
   for (TInterior* s : c.interior) maybe(s);
-  for (TSprite* s : {static_cast<TSprite*>(c.door), static_cast<TSprite*>(c.stairsUp),
-                     static_cast<TSprite*>(c.stairsDown), static_cast<TSprite*>(c.lift),
-                     static_cast<TSprite*>(c.keyBoard), static_cast<TSprite*>(c.guard), static_cast<TSprite*>(c.cat),
-                     static_cast<TSprite*>(c.timePrize), static_cast<TSprite*>(c.lifePrize),
-                     static_cast<TSprite*>(c.laser), static_cast<TSprite*>(c.siren), static_cast<TSprite*>(c.safe)}) {
+  for (TSprite* s :
+       {static_cast<TSprite*>(c.door), static_cast<TSprite*>(c.stairsUp), static_cast<TSprite*>(c.stairsDown),
+        static_cast<TSprite*>(c.lift), static_cast<TSprite*>(c.keyBoard), static_cast<TSprite*>(c.guard),
+        static_cast<TSprite*>(c.cat), static_cast<TSprite*>(c.timePrize), static_cast<TSprite*>(c.lifePrize),
+        static_cast<TSprite*>(c.laser), static_cast<TSprite*>(c.siren), static_cast<TSprite*>(c.safe)}) {
     maybe(s);
   }
   for (TKey* s : c.keys) maybe(s);

@@ -14,7 +14,8 @@ class TSprite;
 // rooms, scrolling the world under the burglar, and taking it all down again.
 class LevelBuilder {
  public:
-  LevelBuilder(const World& world, TPlayState& play, Random& random) : world_(world), play_(play), random_(random) {}
+  LevelBuilder(const World& world, TPlayState& play, Random& random)
+      : world_(world), play_(play), random_(random) {}
 
   // The house of a level file: cells, back door, walls, the lit rooms' objects and the scenery.
   void Build(const LevelFile& file, const LevelConstants& constants);

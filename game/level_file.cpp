@@ -79,7 +79,9 @@ const LevelCellRecord& LevelFile::cell(int32_t column, int32_t row) const {
   return cells.at(cellIndex(*this, column, row));
 }
 
-LevelCellRecord& LevelFile::cell(int32_t column, int32_t row) { return cells.at(cellIndex(*this, column, row)); }
+LevelCellRecord& LevelFile::cell(int32_t column, int32_t row) {
+  return cells.at(cellIndex(*this, column, row));
+}
 
 LevelFile makeEmptyLevel(int32_t columnCount, int32_t lastRow) {
   checkHeader(columnCount - 1, lastRow);
@@ -92,7 +94,8 @@ LevelFile makeEmptyLevel(int32_t columnCount, int32_t lastRow) {
 
 LevelFile parseLevelFile(std::string_view bytes) {
   if (bytes.size() < kLevelBlockSize)
-    throw LevelFileError("the file is " + std::to_string(bytes.size()) + " bytes, shorter than its header block");
+    throw LevelFileError("the file is " + std::to_string(bytes.size()) +
+                         " bytes, shorter than its header block");
   const int32_t lastColumnIndex = int32At(bytes, 0);
   checkHeader(lastColumnIndex, int32At(bytes, 4));
   LevelFile level = makeEmptyLevel(lastColumnIndex + 1, int32At(bytes, 4));

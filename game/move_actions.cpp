@@ -12,7 +12,8 @@ namespace {
 // The lift doors of the burglar's room open (+1) or close (-1) a step every 30 ticks.
 void stepLiftDoors(const ActionTick& a, int32_t first, int32_t last, int delta) {
   TLift* lift = a.cell().lift;
-  if (lift != nullptr && a.t >= first && a.t <= last && a.t % 30 == 0) lift->SetPatternIndex(lift->PatternIndex + delta);
+  if (lift != nullptr && a.t >= first && a.t <= last && a.t % 30 == 0)
+    lift->SetPatternIndex(lift->PatternIndex + delta);
 }
 
 }  // namespace
@@ -68,9 +69,9 @@ void alignWithStairs(const ActionTick& a, const TStairs* stairs) {
 
 // The ticks of a climb that differ between up and down.
 struct Climb {
-  int dy;                             // per climbing tick
+  int dy;  // per climbing tick
   int32_t firstEnd, fadeOutFrom, arrive, secondFrom, secondEnd;
-  float startY, arriveY;              // startY < 0: he starts where he stands
+  float startY, arriveY;  // startY < 0: he starts where he stands
 };
 constexpr Climb kUp{-1, 69, 71, 198, 329, 357, -1.0f, 235.0f};
 constexpr Climb kDown{1, 29, 31, 158, 288, 356, 215.0f, 190.0f};

@@ -16,8 +16,22 @@ class THeart;
 
 // The burglar's actions, one flag each; at most one runs at a time.
 enum class Action : uint8_t {
-  WalkThroughDoor, WalkBack, OpenDoor, OpenBackDoor, RideLift, LiftArrive, ClimbUp, ClimbDown,
-  TakeKey, TakeMoney, TakeTime, TakeLife, CrackSafe, MissingKey, OpenDoorWithKey, OpenBackDoorWithKey
+  WalkThroughDoor,
+  WalkBack,
+  OpenDoor,
+  OpenBackDoor,
+  RideLift,
+  LiftArrive,
+  ClimbUp,
+  ClimbDown,
+  TakeKey,
+  TakeMoney,
+  TakeTime,
+  TakeLife,
+  CrackSafe,
+  MissingKey,
+  OpenDoorWithKey,
+  OpenBackDoorWithKey
 };
 inline constexpr size_t kActionCount = 16;
 

@@ -19,7 +19,8 @@ int patternWidth(const TSprite& s) { return s.Image != nullptr ? s.Image->TileWi
 
 }  // namespace
 
-TPlayer::TPlayer(const World& w, int column, int row) : TSimpleAnimSprite(w.sprites), Column(column), Row(row) {
+TPlayer::TPlayer(const World& w, int column, int row)
+    : TSimpleAnimSprite(w.sprites), Column(column), Row(row) {
   placeSprite(*this, w.image("vor_idet"), "Vor", 500, 0, 300, 260, Hit::Precise);
   SetAnimStart(0);
   AnimCount = 8;
@@ -28,8 +29,8 @@ TPlayer::TPlayer(const World& w, int column, int row) : TSimpleAnimSprite(w.spri
 }
 
 void TPlayer::ClearTouching() {
-  AtDoor = AtBackDoor = AtStairsUp = AtStairsDown = AtKey = AtMoney = AtTimePrize = AtLifePrize = AtSafe = AtLift =
-      false;
+  AtDoor = AtBackDoor = AtStairsUp = AtStairsDown = AtKey = AtMoney = AtTimePrize = AtLifePrize = AtSafe =
+      AtLift = false;
 }
 
 void TPlayer::OnCollision(TSprite& s, int, int) {
@@ -58,17 +59,19 @@ void TPlayer::OnCollision(TSprite& s, int, int) {
     AtTimePrize = true;
   } else if (dynamic_cast<TBackDoor*>(&s) != nullptr && RoomPosition < 6) {
     AtBackDoor = true;
-  } else if (dynamic_cast<TLift*>(&s) != nullptr && s.X - 20 < X && X < s.X + static_cast<float>(s.Width) - 60) {
+  } else if (dynamic_cast<TLift*>(&s) != nullptr && s.X - 20 < X &&
+             X < s.X + static_cast<float>(s.Width) - 60) {
     AtLift = true;
-  } else if (dynamic_cast<TStairs*>(&s) != nullptr && s.X - 20 < X && X < s.X + static_cast<float>(s.Width) - 50) {
+  } else if (dynamic_cast<TStairs*>(&s) != nullptr && s.X - 20 < X &&
+             X < s.X + static_cast<float>(s.Width) - 50) {
     if (s.Name == "stairsup") AtStairsUp = true;
     if (s.Name == "stairsdown") AtStairsDown = true;
   }
 }
 
 TThink::TThink(const World& w, const TPlayer& player) : TSprite(w.sprites) {
-  placeSprite(*this, w.image("think"), "", 800, 0, static_cast<int>(player.X) - 168, static_cast<int>(player.Y) - 8,
-              Hit::Precise);
+  placeSprite(*this, w.image("think"), "", 800, 0, static_cast<int>(player.X) - 168,
+              static_cast<int>(player.Y) - 8, Hit::Precise);
   SetAlpha(0);
 }
 

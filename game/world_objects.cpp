@@ -47,8 +47,8 @@ TFonCell::TFonCell(const World& w, int x, int y, int) : TSprite(w.sprites) {
 }
 
 TInterior::TInterior(const World& w, int x, int y, bool wide, int piece) : TSprite(w.sprites) {
-  placeSprite(*this, w.image(wide ? "wideinterior" : "thininterior"), "inter", interiorZ(wide, piece), piece, x, y,
-              Hit::None);
+  placeSprite(*this, w.image(wide ? "wideinterior" : "thininterior"), "inter", interiorZ(wide, piece), piece,
+              x, y, Hit::None);
 }
 
 TSeif::TSeif(const World& w, int x, int y, int) : TSprite(w.sprites) {
@@ -73,7 +73,8 @@ TLift::TLift(const World& w, int x, int y, int) : TSprite(w.sprites) {
 }
 
 TStairs::TStairs(const World& w, int x, int y, bool up) : TSprite(w.sprites) {
-  placeSprite(*this, w.image("level1stairs"), up ? "stairsup" : "stairsdown", 150, up ? 0 : 1, x, y, Hit::Precise);
+  placeSprite(*this, w.image("level1stairs"), up ? "stairsup" : "stairsdown", 150, up ? 0 : 1, x, y,
+              Hit::Precise);
 }
 
 TPrizLife::TPrizLife(const World& w, int x, int y, int) : TSimpleAnimSprite(w.sprites) {

@@ -129,7 +129,6 @@ class TVorUDoma : public TSprite {
   const char* ClassName() const override { return "TVorUDoma"; }
 };
 
-
 // A furniture piece: wide pieces and thin pieces come from two pictures.
 class TInterior : public TSprite {
  public:

@@ -58,7 +58,8 @@ std::optional<ArgbImage> decodeBmp(std::string_view file) {
   image.height = argb->h;
   image.pixels.resize(static_cast<size_t>(argb->w) * static_cast<size_t>(argb->h));
   for (int y = 0; y < argb->h; ++y) {
-    const auto* row = static_cast<const unsigned char*>(argb->pixels) + static_cast<ptrdiff_t>(y) * argb->pitch;
+    const auto* row =
+        static_cast<const unsigned char*>(argb->pixels) + static_cast<ptrdiff_t>(y) * argb->pitch;
     uint32_t* out = image.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(argb->w);
     std::memcpy(out, row, static_cast<size_t>(argb->w) * 4);
     for (int x = 0; x < argb->w; ++x) out[x] |= 0xFF000000u;

@@ -59,7 +59,8 @@ class DeviceAudio final : public AudioOutput {
     return Mix_SetPanning(channel, level(left), level(right)) != 0;
   }
   double seconds() const override {
-    return static_cast<double>(SDL_GetPerformanceCounter()) / static_cast<double>(SDL_GetPerformanceFrequency());
+    return static_cast<double>(SDL_GetPerformanceCounter()) /
+           static_cast<double>(SDL_GetPerformanceFrequency());
   }
   void setStreamHook(StreamHook hook) override {
     Mix_HookMusic(nullptr, nullptr);  // waits for a running hook to return
@@ -69,7 +70,8 @@ class DeviceAudio final : public AudioOutput {
 
  private:
   static void mixStream(void* self, Uint8* stream, int bytes) {
-    static_cast<DeviceAudio*>(self)->hook_(reinterpret_cast<int16_t*>(stream), static_cast<size_t>(bytes) / 4);
+    static_cast<DeviceAudio*>(self)->hook_(reinterpret_cast<int16_t*>(stream),
+                                           static_cast<size_t>(bytes) / 4);
   }
 
   std::map<WaveId, Mix_Chunk*> chunks_;

@@ -89,7 +89,8 @@ std::optional<FontFile> findFontFile(std::string_view family, bool bold, bool it
   const auto standIn = std::find_if(kStandIns.begin(), kStandIns.end(),
                                     [&](const StandIn& s) { return sameName(s.family, family); });
   if (standIn != kStandIns.end()) {
-    if (std::optional<Match> m = match(standIn->standIn, std::max(weight, standIn->minWeight), italic)) return m->file;
+    if (std::optional<Match> m = match(standIn->standIn, std::max(weight, standIn->minWeight), italic))
+      return m->file;
   }
   if (asked) return asked->file;
   return std::nullopt;

@@ -60,7 +60,8 @@ bool FontRasterizer::provides(char32_t codePoint) const {
 
 int FontRasterizer::advance(char32_t codePoint) const {
   int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
-  if (TTF_GlyphMetrics32(face_->font, static_cast<Uint32>(codePoint), &minx, &maxx, &miny, &maxy, &advance) != 0) {
+  if (TTF_GlyphMetrics32(face_->font, static_cast<Uint32>(codePoint), &minx, &maxx, &miny, &maxy, &advance) !=
+      0) {
     return 0;
   }
   return advance;
@@ -86,7 +87,8 @@ GlyphImage FontRasterizer::rasterize(char32_t codePoint) const {
   const auto* pixels = static_cast<const uint8_t*>(surface->pixels);
   for (int y = 0; y < surface->h; ++y) {
     for (int x = 0; x < surface->w; ++x) {
-      const uint8_t index = pixels[static_cast<size_t>(y) * static_cast<size_t>(surface->pitch) + static_cast<size_t>(x)];
+      const uint8_t index =
+          pixels[static_cast<size_t>(y) * static_cast<size_t>(surface->pitch) + static_cast<size_t>(x)];
       glyph.coverage[static_cast<size_t>(y) * static_cast<size_t>(surface->w) + static_cast<size_t>(x)] =
           antialiased_ ? index : (index != 0 ? 255 : 0);
     }

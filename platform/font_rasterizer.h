@@ -31,7 +31,8 @@ class FontRasterizer {
  public:
   // pixelHeight is the character height (the em), as a negative Windows font height gives it.
   // Nothing when the size is not positive or no font file can be opened.
-  static std::unique_ptr<FontRasterizer> open(std::string_view family, int pixelHeight, const FontStyle& style);
+  static std::unique_ptr<FontRasterizer> open(std::string_view family, int pixelHeight,
+                                              const FontStyle& style);
   ~FontRasterizer();
   FontRasterizer(const FontRasterizer&) = delete;
   FontRasterizer& operator=(const FontRasterizer&) = delete;

@@ -1,8 +1,8 @@
 #pragma once
 #include <utility>
 
-#include "platform/host.h"
 #include "platform/deferred_device.h"
+#include "platform/host.h"
 
 namespace nk {
 

@@ -12,10 +12,14 @@ int virtualKeyFromSdl(int key) {
   switch (key) {
     case SDLK_BACKSPACE: return vk::Back;
     case SDLK_TAB: return vk::Tab;
-    case SDLK_RETURN: case SDLK_KP_ENTER: return vk::Return;
-    case SDLK_LSHIFT: case SDLK_RSHIFT: return vk::Shift;
-    case SDLK_LCTRL: case SDLK_RCTRL: return vk::Control;
-    case SDLK_LALT: case SDLK_RALT: return vk::Menu;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return vk::Return;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return vk::Shift;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return vk::Control;
+    case SDLK_LALT:
+    case SDLK_RALT: return vk::Menu;
     case SDLK_PAUSE: return vk::Pause;
     case SDLK_ESCAPE: return vk::Escape;
     case SDLK_SPACE: return vk::Space;

@@ -7,7 +7,14 @@ namespace nk {
 
 // Blend factors of the alpha-blending equation: result = source * src + destination * dst.
 enum class BlendFactor : uint8_t {
-  Zero, One, SrcColor, InvSrcColor, SrcAlpha, InvSrcAlpha, DestColor, InvDestColor
+  Zero,
+  One,
+  SrcColor,
+  InvSrcColor,
+  SrcAlpha,
+  InvSrcAlpha,
+  DestColor,
+  InvDestColor
 };
 
 // A pre-transformed vertex: screen pixels with pixel centres on whole numbers, ARGB colour,

@@ -131,7 +131,8 @@ class GeometryDevice final : public RenderDevice {
     std::vector<uint32_t> pixels;
   };
   void upload(Texture& t) {
-    t.texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, t.width, t.height);
+    t.texture =
+        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, t.width, t.height);
     if (t.texture == nullptr) return;
     SDL_SetTextureScaleMode(t.texture, SDL_ScaleModeNearest);
     SDL_UpdateTexture(t.texture, nullptr, t.pixels.data(), t.width * 4);
@@ -154,7 +155,8 @@ class PresentingSoftwareDevice final : public SoftwareDevice {
   PresentingSoftwareDevice(SDL_Renderer* renderer, int width, int height)
       : SoftwareDevice(width, height), renderer_(renderer) {
     setLetterbox(renderer_, width, height);
-    frame_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
+    frame_ =
+        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
   }
   ~PresentingSoftwareDevice() override {
     SDL_DestroyTexture(frame_);

@@ -28,7 +28,8 @@ class SilentAudio final : public AudioOutput {
   bool setGains(int, double, double) override { return true; }
   double seconds() const override {
     int64_t frequency = 0;
-    if (clock_.queryFrequency(frequency) && frequency > 0) return static_cast<double>(clock_.counter()) / frequency;
+    if (clock_.queryFrequency(frequency) && frequency > 0)
+      return static_cast<double>(clock_.counter()) / frequency;
     return clock_.milliseconds() / 1000.0;
   }
   void setStreamHook(StreamHook) override {}
@@ -42,6 +43,8 @@ class SilentAudio final : public AudioOutput {
 
 }  // namespace
 
-std::unique_ptr<AudioOutput> makeSilentAudio(const Clock& clock) { return std::make_unique<SilentAudio>(clock); }
+std::unique_ptr<AudioOutput> makeSilentAudio(const Clock& clock) {
+  return std::make_unique<SilentAudio>(clock);
+}
 
 }  // namespace nk

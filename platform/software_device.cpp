@@ -125,7 +125,9 @@ uint32_t SoftwareDevice::shade(uint32_t texel, uint32_t diffuse, uint32_t dest) 
   uint32_t out = 0xFF000000;
   for (int k = 0; k < 3; ++k) {
     const uint32_t d = channel(dest, 8 * k);
-    const uint32_t v = (src[k] * factorValue(src_, src[k], src[3], d) + d * factorValue(dst_, src[k], src[3], d) + 127) / 255;
+    const uint32_t v =
+        (src[k] * factorValue(src_, src[k], src[3], d) + d * factorValue(dst_, src[k], src[3], d) + 127) /
+        255;
     out |= std::min<uint32_t>(v, 255) << (8 * k);
   }
   return out;
@@ -139,7 +141,8 @@ struct Plane {
   double at(double x, double y) const { return base + dx * x + dy * y; }
 };
 
-Plane planeOf(const DeviceVertex& a, const DeviceVertex& b, const DeviceVertex& c, double fa, double fb, double fc) {
+Plane planeOf(const DeviceVertex& a, const DeviceVertex& b, const DeviceVertex& c, double fa, double fb,
+              double fc) {
   const double det = (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
   Plane p;
   p.dx = ((fb - fa) * (c.y - a.y) - (fc - fa) * (b.y - a.y)) / det;
@@ -169,7 +172,8 @@ bool SoftwareDevice::drawUprightQuad(const QuadVertices& q) {
   if (!upright || !plainMapping || !oneColour) return false;
   const double left = std::min(q[0].x, q[1].x), right = std::max(q[0].x, q[1].x);
   const double top = std::min(q[0].y, q[3].y), bottom = std::max(q[0].y, q[3].y);
-  if (!(left < right && top < bottom) || !std::isfinite(right - left) || !std::isfinite(bottom - top)) return true;
+  if (!(left < right && top < bottom) || !std::isfinite(right - left) || !std::isfinite(bottom - top))
+    return true;
   // Left and top edges take the pixels on them, right and bottom edges do not.
   const int x0 = std::max(0, static_cast<int>(std::ceil(std::max(left, -1.0e6))));
   const int x1 = std::min(width_ - 1, static_cast<int>(std::ceil(std::min(right, 1.0e6))) - 1);
@@ -191,14 +195,16 @@ bool SoftwareDevice::drawUprightQuad(const QuadVertices& q) {
   std::array<std::array<uint8_t, 256>, 4> times{};
   if (plainAlpha) {
     for (int k = 0; k < 4; ++k) {
-      for (uint32_t t = 0; t < 256; ++t) times[k][t] = static_cast<uint8_t>((t * channel(q[0].color, 8 * k) + 127) / 255);
+      for (uint32_t t = 0; t < 256; ++t)
+        times[k][t] = static_cast<uint8_t>((t * channel(q[0].color, 8 * k) + 127) / 255);
     }
   }
   for (int y = y0; y <= y1; ++y) {
     uint32_t* row = back_.data() + static_cast<size_t>(y) * width_;
     const uint32_t* texels =
-        textured ? bound_->pixels.data() + wrapTexel(q[0].v + dv * (y - q[0].y), bound_->height) * bound_->width
-                 : nullptr;
+        textured
+            ? bound_->pixels.data() + wrapTexel(q[0].v + dv * (y - q[0].y), bound_->height) * bound_->width
+            : nullptr;
     for (int x = x0; x <= x1; ++x) {
       const uint32_t texel = texels != nullptr ? texels[columns_[static_cast<size_t>(x - x0)]] : 0xFFFFFFFF;
       if (!plainAlpha) {
@@ -260,7 +266,8 @@ void SoftwareDevice::drawTriangle(const DeviceVertex& a, const DeviceVertex& b0,
       }
       uint32_t texel = 0xFFFFFFFF;
       if (texels != nullptr) {
-        texel = texels[wrapTexel(tv, bound_->height) * static_cast<size_t>(bound_->width) + wrapTexel(tu, bound_->width)];
+        texel = texels[wrapTexel(tv, bound_->height) * static_cast<size_t>(bound_->width) +
+                       wrapTexel(tu, bound_->width)];
       }
       row[x] = shade(texel, diffuse, row[x]);
       tu += u.dx, tv += v.dx;

@@ -10,7 +10,8 @@ std::optional<double> waveFileSeconds(const std::string& nativeFile) {
   Uint32 bytes = 0;
   if (SDL_LoadWAV(nativeFile.c_str(), &spec, &data, &bytes) == nullptr) return std::nullopt;
   SDL_FreeWAV(data);
-  const double bytesPerSecond = static_cast<double>(spec.freq) * spec.channels * (SDL_AUDIO_BITSIZE(spec.format) / 8);
+  const double bytesPerSecond =
+      static_cast<double>(spec.freq) * spec.channels * (SDL_AUDIO_BITSIZE(spec.format) / 8);
   return bytesPerSecond > 0 ? bytes / bytesPerSecond : 0.0;
 }
 

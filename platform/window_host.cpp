@@ -34,7 +34,8 @@ struct WindowHost::Impl {
   void waitForWork();
 };
 
-std::unique_ptr<WindowHost> WindowHost::create(const std::string& title, int width, int height, std::string& error) {
+std::unique_ptr<WindowHost> WindowHost::create(const std::string& title, int width, int height,
+                                               std::string& error) {
   // The close box is the game's to answer; only a signal quits outright.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
@@ -93,8 +94,8 @@ void WindowHost::show() {
 }
 
 void WindowHost::presentMessage(const std::string& text, const std::string& caption) {
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, cp1251ToUtf8(caption).c_str(), cp1251ToUtf8(text).c_str(),
-                           impl_->window);
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, cp1251ToUtf8(caption).c_str(),
+                           cp1251ToUtf8(text).c_str(), impl_->window);
 }
 
 void WindowHost::launch(const std::string& file, const std::string& parameters) {
@@ -103,9 +104,7 @@ void WindowHost::launch(const std::string& file, const std::string& parameters) 
 
 void WindowHost::Impl::handle(const SDL_Event& e, WindowEvents& events) {
   switch (e.type) {
-    case SDL_QUIT:
-      quit = true;
-      break;
+    case SDL_QUIT: quit = true; break;
     case SDL_KEYDOWN:
       if (const int key = virtualKeyFromSdl(e.key.keysym.sym)) {
         events.keyDown(key);
@@ -122,9 +121,7 @@ void WindowHost::Impl::handle(const SDL_Event& e, WindowEvents& events) {
     // The renderer's logical size makes SDL hand pointer positions over in back-buffer pixels,
     // with the window's scaling and letterbox bars taken off (outside the picture they run past
     // its edges).
-    case SDL_MOUSEMOTION:
-      events.mouseMove(e.motion.x, e.motion.y);
-      break;
+    case SDL_MOUSEMOTION: events.mouseMove(e.motion.x, e.motion.y); break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
       const MouseButton b = e.button.button == SDL_BUTTON_LEFT    ? MouseButton::Left
@@ -146,11 +143,8 @@ void WindowHost::Impl::handle(const SDL_Event& e, WindowEvents& events) {
       if (e.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
       if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) events.activated();
       break;
-    case SDL_RENDER_DEVICE_RESET:
-      markWindowDeviceLost(*device);
-      break;
-    default:
-      break;
+    case SDL_RENDER_DEVICE_RESET: markWindowDeviceLost(*device); break;
+    default: break;
   }
 }
 

@@ -10,7 +10,8 @@ namespace nk {
 class WindowHost final : public Host {
  public:
   // The window, hidden until show(); nullptr with a reason in error when there is no display.
-  static std::unique_ptr<WindowHost> create(const std::string& title, int width, int height, std::string& error);
+  static std::unique_ptr<WindowHost> create(const std::string& title, int width, int height,
+                                            std::string& error);
   ~WindowHost() override;
 
   Application& application() override;

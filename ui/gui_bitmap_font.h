@@ -20,8 +20,8 @@ class TGuiBitmapFont final : public TGuiFont {
     font_.CenterX = x;
     font_.CenterY = y;
   }
-  void TextOutColor(int x, int y, float angle, float scaleX, float scaleY, uint32_t color, const std::string& text,
-                    int blendMode) override {
+  void TextOutColor(int x, int y, float angle, float scaleX, float scaleY, uint32_t color,
+                    const std::string& text, int blendMode) override {
     font_.TextOutColor(x, y, angle, scaleX, scaleY, color, text, blendMode);
   }
 

@@ -95,8 +95,8 @@ void TNkGUIComponent::Draw() {
   if (look.Image != nullptr) {
     look.Image->DrawRect(TRect{X, Y, X + Width, Y + Height}, 0, 0, Rotation, 0.5f, 0.5f, 1, 1,
                          static_cast<uint8_t>(look.Color >> 16), static_cast<uint8_t>(look.Color >> 8),
-                         static_cast<uint8_t>(look.Color), static_cast<uint8_t>(look.Color >> 24), FlipV, FlipH,
-                         look.PatternIndex, look.BlendMode);
+                         static_cast<uint8_t>(look.Color), static_cast<uint8_t>(look.Color >> 24), FlipV,
+                         FlipH, look.PatternIndex, look.BlendMode);
   }
   if (look.Animate) Animate(s);
 }

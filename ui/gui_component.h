@@ -64,7 +64,7 @@ class TNkGUIComponent {
   uint32_t FontColor;
   float CharRotation = 0;
   float ScaleX, ScaleY;
-  float Rotation = 0;  // degrees
+  float Rotation = 0;     // degrees
   bool Selected = false;  // shows the overlay state
   int32_t AnimTick = 0;
   NotifyEvent OnClick, OnDblClick, OnMouseEnter, OnMouseLeave;

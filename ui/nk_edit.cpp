@@ -13,7 +13,6 @@ namespace nk {
 
 namespace {
 
-
 int roundToInt(float v) { return static_cast<int>(std::lround(v)); }
 
 }  // namespace
@@ -105,8 +104,8 @@ void TNkEdit::drawCaret(int y) {
   const std::string before = Text.substr(0, static_cast<size_t>(std::clamp(CaretPos, 0, TextLength())));
   const float width = static_cast<float>(Font->TextWidth(before));
   if (Rotation == 0) {
-    Font->TextOutColor(X + TextMargin + roundToInt(width * ScaleX), y, CharRotation, ScaleX, ScaleY, FontColor,
-                       CaretText, TextBlendMode);
+    Font->TextOutColor(X + TextMargin + roundToInt(width * ScaleX), y, CharRotation, ScaleX, ScaleY,
+                       FontColor, CaretText, TextBlendMode);
     return;
   }
   const float d = static_cast<float>(roundToInt(width));

@@ -114,9 +114,12 @@ void TNkGUI::DeactivateInput() {
 }
 
 void TNkGUI::rescale() {
-  const int width = screen_ != nullptr ? screen_->Width : 0, height = screen_ != nullptr ? screen_->Height : 0;
-  scaleX_ = width == 0 || ClientWidth == 0 ? 1.0f : static_cast<float>(width) / static_cast<float>(ClientWidth);
-  scaleY_ = height == 0 || ClientHeight == 0 ? 1.0f : static_cast<float>(height) / static_cast<float>(ClientHeight);
+  const int width = screen_ != nullptr ? screen_->Width : 0,
+            height = screen_ != nullptr ? screen_->Height : 0;
+  scaleX_ =
+      width == 0 || ClientWidth == 0 ? 1.0f : static_cast<float>(width) / static_cast<float>(ClientWidth);
+  scaleY_ =
+      height == 0 || ClientHeight == 0 ? 1.0f : static_cast<float>(height) / static_cast<float>(ClientHeight);
 }
 
 void TNkGUI::Draw() {

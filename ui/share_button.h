@@ -13,8 +13,8 @@ class TButton {
  public:
   static constexpr const char* kExitAction = "exit";
 
-  bool Hover = false;   // the pointer is over the click rectangle
-  bool Active = true;   // false: the exit button while the countdown runs
+  bool Hover = false;  // the pointer is over the click rectangle
+  bool Active = true;  // false: the exit button while the countdown runs
   bool Visible = true;
   int32_t HoverX = 0, HoverY = 0;  // where the hover picture goes
   int32_t X = 0, Y = 0;            // where the normal picture goes; top-left of the click rectangle

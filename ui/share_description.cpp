@@ -61,7 +61,8 @@ class DescriptionReader {
     }
     if (d_.FontSize < ShareDescription::kMinFontSize || d_.FontSize > ShareDescription::kMaxFontSize) {
       fail("the countdown's font size " + std::to_string(d_.FontSize) + " is not within " +
-           std::to_string(ShareDescription::kMinFontSize) + ".." + std::to_string(ShareDescription::kMaxFontSize));
+           std::to_string(ShareDescription::kMinFontSize) + ".." +
+           std::to_string(ShareDescription::kMaxFontSize));
     }
   }
 
@@ -105,7 +106,8 @@ class DescriptionReader {
     if (!line(name, what)) return false;
     out = name;
     if (name.empty()) return fail(std::string(what) + ": no file is named");
-    if (!insideGameFolder(name)) return fail(std::string(what) + ": \"" + out + "\" is not a file in the game's folder");
+    if (!insideGameFolder(name))
+      return fail(std::string(what) + ": \"" + out + "\" is not a file in the game's folder");
     if (!exists_(name)) return fail(std::string(what) + ": \"" + out + "\" does not exist");
     return true;
   }
@@ -125,8 +127,10 @@ class DescriptionReader {
     } else {
       b.WaitX = b.X, b.WaitY = b.Y;
     }
-    if (!fileName(b.NormalFile, "the normal picture") || !fileName(b.HoverFile, "the hover picture")) return false;
-    if (exit ? !fileName(b.WaitFile, "the waiting picture") : !fileName(b.Action, "the file to open")) return false;
+    if (!fileName(b.NormalFile, "the normal picture") || !fileName(b.HoverFile, "the hover picture"))
+      return false;
+    if (exit ? !fileName(b.WaitFile, "the waiting picture") : !fileName(b.Action, "the file to open"))
+      return false;
     if (!exit) b.WaitFile = b.NormalFile;
     d_.Buttons.push_back(std::move(b));
     return true;
@@ -146,7 +150,8 @@ class DescriptionReader {
     d_.Countdown = static_cast<int32_t>(frames);
     if (!numbers(d_.CounterColor, "the countdown's colour")) return false;
     for (const int32_t c : d_.CounterColor) {
-      if (c < 0 || c > 255) return fail("the countdown's colour " + std::to_string(c) + " is not within 0..255");
+      if (c < 0 || c > 255)
+        return fail("the countdown's colour " + std::to_string(c) + " is not within 0..255");
     }
     return true;
   }

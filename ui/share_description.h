@@ -22,8 +22,8 @@ struct ShareDescription {
   std::string BackgroundFile;
   int32_t Countdown = 0;  // frames left before the exit button may be used
   bool FontSizeGiven = false;
-  int32_t FontSize = 0;  // of the countdown number, in points
-  int32_t CounterX = 0, CounterY = 0;  // the centre of the countdown number
+  int32_t FontSize = 0;                   // of the countdown number, in points
+  int32_t CounterX = 0, CounterY = 0;     // the centre of the countdown number
   std::array<int32_t, 3> CounterColor{};  // as the file gives them
 
   // The countdown's colour as red, green and blue: the file's order after a font size line, the

@@ -18,11 +18,11 @@ class TNkScreen;
 class TShareScreen : public ShareDescription {
  public:
   struct Parts {
-    Host& host;                          // the shell, and the window's close request
-    TNkScreen& screen;                   // whose device the pictures' textures are made for
-    TNkImageList& pictures;              // the screen's own pictures (ShareList)
+    Host& host;                              // the shell, and the window's close request
+    TNkScreen& screen;                       // whose device the pictures' textures are made for
+    TNkImageList& pictures;                  // the screen's own pictures (ShareList)
     const TImageListCollection& gameImages;  // where the pointer picture comes from
-    TNkFont& counterFont;                // writes the countdown
+    TNkFont& counterFont;                    // writes the countdown
   };
   explicit TShareScreen(Parts parts) : parts_(parts) {}
 

@@ -6,9 +6,9 @@ namespace nk {
 namespace {
 
 TEST(CommandLine, ReadsEveryOption) {
-  auto parsed = parseCommandLine({"--workdir", "w", "--headless", "--seed", "42", "--script", "s.txt", "--record", "r.txt", "--frames",
-                                  "240", "--dump", "d.json", "--level", "3", "--score-server", "http://127.0.0.1:1/",
-                                  "--fullscreen"});
+  auto parsed = parseCommandLine({"--workdir", "w", "--headless", "--seed", "42", "--script", "s.txt",
+                                  "--record", "r.txt", "--frames", "240", "--dump", "d.json", "--level", "3",
+                                  "--score-server", "http://127.0.0.1:1/", "--fullscreen"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
   const auto& cl = std::get<CommandLine>(parsed);
   EXPECT_EQ(cl.workdir, "w");
@@ -25,8 +25,9 @@ TEST(CommandLine, ReadsEveryOption) {
 
 TEST(CommandLine, RefusesWhatItDoesNotKnow) {
   const std::vector<std::vector<std::string>> cases = {
-      {"--bogus"}, {"--seed"}, {"--seed", "x"}, {"--frames", "-1"}, {"--level", "7"}, {"--level", "0"},
-      {"--workdir"}, {"--dump", ""}, {"--record"}, {"headless"}, {"--frames", "12abc"},
+      {"--bogus"},      {"--seed"},       {"--seed", "x"},       {"--frames", "-1"},
+      {"--level", "7"}, {"--level", "0"}, {"--workdir"},         {"--dump", ""},
+      {"--record"},     {"headless"},     {"--frames", "12abc"},
   };
   for (const auto& args : cases) {
     EXPECT_TRUE(std::holds_alternative<CommandLineError>(parseCommandLine(args))) << args[0];

@@ -63,11 +63,12 @@ TGameState sampleState(bool fullScreen, bool music, bool sound) {
                                "Dora",
                                "Egor_",
                                "Fedor1",
-                               "\xC3\xF0\xE8\xF8\xE0 \xCF",    // "Гриша П"
+                               "\xC3\xF0\xE8\xF8\xE0 \xCF",  // "Гриша П"
                                "Hansel12",
                                "\xDF\xE1\xEB\xEE\xEA\xEE 12",  // "Яблоко 12"
                                "1234567890"};
-  const char* const scores[] = {"123456789", "12345", "1234", "999", "10", "7", "0", "-1", "2147483647", "100"};
+  const char* const scores[] = {"123456789", "12345", "1234", "999",        "10",
+                                "7",         "0",     "-1",   "2147483647", "100"};
   for (size_t i = 1; i <= 10; ++i) {
     s.HiScores[i].Name = names[i - 1];
     s.HiScores[i].Score = scores[i - 1];
@@ -115,18 +116,15 @@ TEST(ConfigFile, WrittenLayout) {
   EXPECT_EQ(decodeConfigLine(lines[5]), "Anonymous%");
   EXPECT_EQ(decodeConfigLine(lines[6]), "9100%");
   EXPECT_EQ(decodeConfigLine(lines[24]), "100%%");
-  for (const auto& line : lines) EXPECT_EQ(line.find_first_not_of(kLetterAlphabet), std::string::npos) << line;
+  for (const auto& line : lines)
+    EXPECT_EQ(line.find_first_not_of(kLetterAlphabet), std::string::npos) << line;
 }
 
 TEST(ConfigFile, TrailingPercentOfANameIsLost) {
   const struct {
     std::string name, readBack;
   } cases[] = {
-      {"abc%", "abc"},
-      {"50%%%", "50"},
-      {"%%%%%", ""},
-      {"a%b", "a%b"},
-      {"%a", "%a"},
+      {"abc%", "abc"}, {"50%%%", "50"}, {"%%%%%", ""}, {"a%b", "a%b"}, {"%a", "%a"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -160,7 +158,8 @@ TEST(ConfigFile, ReadingRules) {
       {"lower-case letters", "n3sy265f\r\nn3sy265f\r\n", {true, true, true, ""}},
       {"garbage", "hello, world!\r\n\xFF\xFE\0\x01\r\nZZZ\r\n"s, {true, true, true, ""}},
       {"a name only", configOf({"false", "", "", "Bob%%"}), {false, true, true, "Bob"}},
-      {"an overlong name", configOf({"false", "", "", std::string(5000, 'x')}),
+      {"an overlong name",
+       configOf({"false", "", "", std::string(5000, 'x')}),
        {false, true, true, std::string(5000, 'x')}},
   };
   for (const auto& c : cases) {
@@ -179,9 +178,9 @@ TEST(ConfigFile, ReadingRules) {
 TEST(ConfigFile, EmptyTableLinesKeepTheDefaults) {
   std::vector<std::string> texts(25);
   texts[0] = "false";
-  texts[5] = "Bob%%";     // row 1 name
-  texts[8] = "5000%";     // row 2 score
-  texts[24] = "%%%%%";    // row 10 score: not empty, so it is assigned after the stripping
+  texts[5] = "Bob%%";   // row 1 name
+  texts[8] = "5000%";   // row 2 score
+  texts[24] = "%%%%%";  // row 10 score: not empty, so it is assigned after the stripping
   TGameState s;
   ReadConfig(configOf(texts), s);
   EXPECT_EQ(s.HiScores[1].Name, "Bob");
@@ -253,7 +252,8 @@ TEST_F(ConfigFileOnDisk, FileWithoutPermissionIsUnreadable) {
 }
 
 TEST_F(ConfigFileOnDisk, SavedFileLoadsBackAndReplacesTheOldOne) {
-  dir.write("Config.cfg", "old contents that are longer than the new ones will be, " + std::string(4000, 'A'));
+  dir.write("Config.cfg",
+            "old contents that are longer than the new ones will be, " + std::string(4000, 'A'));
   const TGameState written = sampleState(true, false, true);
   SaveConfigFile(path, written);
   EXPECT_EQ(dir.read("Config.cfg"), WriteConfig(written));

@@ -27,8 +27,11 @@ void writeFiles(test::TempDir& dir) {
 std::string description(int seconds, const std::string& exitPicture = "wdata\\exit.png") {
   return "2\nwdata\\back.png\n"
          "40 40 0 0\n50 60 100 30\nwdata\\shop.png\nwdata\\shop_lit.png\nwdata\\shop.url\n"
-         "500 400 0 0\n510 420 120 50\n520 430 0 0\n" + exitPicture + "\nwdata\\exit_lit.png\nwdata\\wait.bmp\n"
-         "400 100\n" + std::to_string(seconds) + "\n255 255 0\nTRUE\n30\n";
+         "500 400 0 0\n510 420 120 50\n520 430 0 0\n" +
+         exitPicture +
+         "\nwdata\\exit_lit.png\nwdata\\wait.bmp\n"
+         "400 100\n" +
+         std::to_string(seconds) + "\n255 255 0\nTRUE\n30\n";
 }
 
 struct ExitScreen : test::Game {
@@ -86,14 +89,16 @@ TEST(ExitScreen, ShowsOnTheWayOutWithTheExitButtonWaiting) {
   EXPECT_EQ(g.state(), 20);
   EXPECT_EQ(g.host.closeRequests, 0);
   EXPECT_FALSE(g.form->FormCloseQuery());
-  EXPECT_EQ(g.nextFrame(), (Frame{"wdata\\back.png 0,0", "wdata\\shop.png 50,60", "wdata\\wait.bmp 520,430"}));
+  EXPECT_EQ(g.nextFrame(),
+            (Frame{"wdata\\back.png 0,0", "wdata\\shop.png 50,60", "wdata\\wait.bmp 520,430"}));
 }
 
 TEST(ExitScreen, ThePointerLightsTheButtonItIsOverEdgesIncluded) {
   const struct {
     int x, y;
     bool lit;
-  } cases[] = {{50, 60, true}, {150, 90, true}, {100, 75, true}, {151, 90, false}, {49, 60, false}, {150, 91, false}};
+  } cases[] = {{50, 60, true},   {150, 90, true}, {100, 75, true},
+               {151, 90, false}, {49, 60, false}, {150, 91, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
     ExitScreen g;
@@ -130,7 +135,8 @@ TEST(ExitScreen, TheExitButtonClosesTheGameOnlyAfterTheCountdown) {
   EXPECT_FALSE(g.form->FormCloseQuery());  // the close box waits too
   g.form->mouseMove(0, 0);
   g.frames(1);  // the count reaches 0; the button wakes after this frame's drawing
-  EXPECT_EQ(g.nextFrame(), (Frame{"wdata\\back.png 0,0", "wdata\\shop.png 50,60", "wdata\\exit.png 510,420"}));
+  EXPECT_EQ(g.nextFrame(),
+            (Frame{"wdata\\back.png 0,0", "wdata\\shop.png 50,60", "wdata\\exit.png 510,420"}));
   EXPECT_TRUE(g.screen().Buttons[1].Active);
   EXPECT_TRUE(g.closesOn([&] { g.click(520, 430); }));
 }
@@ -143,7 +149,8 @@ TEST(ExitScreen, TheCountdownShowsFiveOnlyForTenFramesAfterWhichEachSecondIsAHun
     g.frames(1);
     ++framesShowing[g.screen().CountdownNumber()];
   }
-  EXPECT_EQ(framesShowing, (std::map<int32_t, int>{{5, 10}, {4, 100}, {3, 100}, {2, 100}, {1, 89}, {0, 101}}));
+  EXPECT_EQ(framesShowing,
+            (std::map<int32_t, int>{{5, 10}, {4, 100}, {3, 100}, {2, 100}, {1, 89}, {0, 101}}));
 }
 
 TEST(ExitScreen, ACountdownOfOneSecondLetsTheExitButtonWorkFromTheFirstFrame) {
@@ -171,10 +178,13 @@ TEST(ExitScreen, AnythingWrongWithTheDescriptionClosesTheGameAtOnce) {
       {"two spaces in a number line", "2\nwdata\\back.png\n40  40 0 0\n"},
       {"malformed count", "two\n"},
       {"missing picture", description(5, "wdata\\gone.png")},
-      {"picture that does not decode", description(5, "wdata\\broken.png"), {{"wdata/broken.png", "not a PNG"}}},
+      {"picture that does not decode",
+       description(5, "wdata\\broken.png"),
+       {{"wdata/broken.png", "not a PNG"}}},
       {"picture of another kind", description(5, "wdata\\exit.gif"), {{"wdata/exit.gif", "GIF89a"}}},
       {"picture by its full name", description(5, elsewhere.file("exit.png"))},
-      {"picture above the game folder", description(5, "..\\" + elsewhere.path().filename().string() + "\\exit.png")},
+      {"picture above the game folder",
+       description(5, "..\\" + elsewhere.path().filename().string() + "\\exit.png")},
       {"no countdown", description(0)},
   };
   for (const auto& c : cases) {

@@ -9,9 +9,9 @@
 #include "app/form1.h"
 #include "app/text_codec.h"
 #include "engine/nk_bitmap_font.h"
+#include "game_folder.h"
 #include "platform/clock.h"
 #include "support/test_host.h"
-#include "game_folder.h"
 
 namespace nk {
 namespace {

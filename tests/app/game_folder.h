@@ -16,7 +16,8 @@ namespace nk::test {
 // an empty one keeps start-up quiet.
 class GameFolder {
  public:
-  explicit GameFolder(const std::vector<std::string>& pictures = {}) : previous_(std::filesystem::current_path()) {
+  explicit GameFolder(const std::vector<std::string>& pictures = {})
+      : previous_(std::filesystem::current_path()) {
     std::filesystem::current_path(dir.path());
     TestHost quiet;
     HostMessages messages(quiet);
@@ -24,7 +25,8 @@ class GameFolder {
     for (const std::string& name : pictures) {
       TImageListItem& item = library.Add();
       item.Name = name;
-      item.AssignPicture(*decodeGraphic(GraphicKind::Png, *encodePng(12, 4, std::vector<uint32_t>(48, 0xFF808080u))));
+      item.AssignPicture(
+          *decodeGraphic(GraphicKind::Png, *encodePng(12, 4, std::vector<uint32_t>(48, 0xFF808080u))));
       item.SetTileWidth(6);
     }
     dir.write("Data/data.oil", writeImageLibrary(library));

@@ -25,8 +25,8 @@ TEST(LevelComplete, TheBonusCountsFivePointsASecondEveryFifthTickFromTick300Then
   const struct {
     int tick;  // the counter the tick ran with
     int score, minutes, seconds;
-  } pace[] = {{304, 2000, 1, 0}, {305, 2005, 0, 59}, {309, 2005, 0, 59}, {310, 2010, 0, 58}, {599, 2295, 0, 1},
-              {600, 2300, 0, 0}};
+  } pace[] = {{304, 2000, 1, 0},  {305, 2005, 0, 59}, {309, 2005, 0, 59},
+              {310, 2010, 0, 58}, {599, 2295, 0, 1},  {600, 2300, 0, 0}};
   g.tap(vk::Return);
   int ran = 0;  // the first tick ran with 1
   for (const auto& p : pace) {
@@ -51,7 +51,7 @@ TEST(LevelComplete, EnterIsIgnoredUntilTheBonusIsCounted) {
   PlayGame g(2, [](LevelFile& f) { f.cell(1, 1).hasSafe = 1; });
   crackTheSafe(g);
   g.form->Play.timeMinutes = g.form->Play.timeSeconds = 0;
-  g.frames(299);  // ticks 1 .. 299
+  g.frames(299);        // ticks 1 .. 299
   g.press(vk::Return);  // 300: the count has not begun
   EXPECT_EQ(g.state(), 13);
   EXPECT_TRUE(g.form->GameState.KeyReleased[vk::Return]);

@@ -48,7 +48,8 @@ TEST(MenuFlow, MoreGamesOpensItsLinkOnlyWhenItIsThere) {
     if (present) g.folder.dir.write("moregames.url", "[InternetShortcut]\r\nURL=http://127.0.0.1/\r\n");
     g.keys(kToMainMenu);
     g.keys({Down, Down, Down, Down, Return});
-    EXPECT_EQ(g.host.journal().opened, present ? std::vector<std::string>{"moregames.url"} : std::vector<std::string>{});
+    EXPECT_EQ(g.host.journal().opened,
+              present ? std::vector<std::string>{"moregames.url"} : std::vector<std::string>{});
   }
 }
 
@@ -57,8 +58,9 @@ TEST(MenuFlow, EscapeGoesBackOneScreen) {
     const char* name;
     std::initializer_list<int> path;
     int before, after;
-  } cases[] = {{"main menu", kToMainMenu, 3, 9},   {"help", kToHelp, 5, 3},        {"options", kToOptions, 6, 3},
-               {"table", kToTable, 7, 3},          {"clear table", kToClearTable, 8, 7}, {"exit", kToExit, 9, 3}};
+  } cases[] = {{"main menu", kToMainMenu, 3, 9},     {"help", kToHelp, 5, 3},
+               {"options", kToOptions, 6, 3},        {"table", kToTable, 7, 3},
+               {"clear table", kToClearTable, 8, 7}, {"exit", kToExit, 9, 3}};
   for (const auto& c : cases) {
     Game g;
     g.keys(c.path);
@@ -116,10 +118,10 @@ TEST(MenuFlow, HelpTurnsItsThreePagesAndStopsAtBothEnds) {
   } steps[] = {
       {{Down, Left, Return}, 2, "scr_help2"},  // Next
       {{Return}, 3, "scr_help3"},
-      {{Return}, 3, "scr_help3"},               // Next on the last page
-      {{Right, Return}, 2, "scr_help2"},        // Prev
+      {{Return}, 3, "scr_help3"},         // Next on the last page
+      {{Right, Return}, 2, "scr_help2"},  // Prev
       {{Return}, 1, "scr_help"},
-      {{Return}, 1, "scr_help"},                // Prev on the first page
+      {{Return}, 1, "scr_help"},  // Prev on the first page
   };
   for (const auto& s : steps) {
     g.keys(s.keys);
@@ -139,7 +141,8 @@ TEST(MenuFlow, TheNameTypedInTheOptionsIsKeptByApplyAndDroppedByCancelOrEscape) 
     const char* leave;
     std::initializer_list<int> keys;
     bool kept;
-  } cases[] = {{"Apply", {Down, Return}, true}, {"Cancel", {Down, Right, Return}, false}, {"Escape", {Escape}, false}};
+  } cases[] = {
+      {"Apply", {Down, Return}, true}, {"Cancel", {Down, Right, Return}, false}, {"Escape", {Escape}, false}};
   for (const auto& c : cases) {
     Game g;
     g.form->GameState.PlayerName = "Old";
@@ -156,7 +159,8 @@ TEST(MenuFlow, TheNameTypedInTheOptionsIsKeptByApplyAndDroppedByCancelOrEscape) 
     g.keys(c.keys);
     EXPECT_EQ(g.state(), 3) << c.leave;
     EXPECT_EQ(g.form->GameState.PlayerName, c.kept ? "Old\xC2\xEE\xF0" : "Old") << c.leave;
-    EXPECT_EQ(g.folder.dir.read("Config.cfg").empty(), !c.kept) << c.leave << ": only Apply writes Config.cfg";
+    EXPECT_EQ(g.folder.dir.read("Config.cfg").empty(), !c.kept)
+        << c.leave << ": only Apply writes Config.cfg";
   }
 }
 

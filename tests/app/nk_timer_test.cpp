@@ -13,7 +13,9 @@ struct TimerFixture : ::testing::Test {
   TNkTimer timer{app};
   int fired = 0;
 
-  void SetUp() override { timer.OnTimer = [this](TNkTimer&) { ++fired; }; }
+  void SetUp() override {
+    timer.OnTimer = [this](TNkTimer&) { ++fired; };
+  }
   // One idle pass after moving the clock on by `ticks`.
   void passAfter(int64_t ticks) {
     clock.advance(ticks);

@@ -55,7 +55,9 @@ struct PlayGame : Game {
     frames(1);
   }
   // Runs the action he has just started to its end.
-  void finishAction() { until([&] { return !form->AnimTimer->Enabled(); }, 2000); }
+  void finishAction() {
+    until([&] { return !form->AnimTimer->Enabled(); }, 2000);
+  }
 
   TPlayer& player() const { return *form->Play.player; }
   const std::vector<std::string>& sounds() const { return form->Sounds.Played(); }

@@ -137,8 +137,8 @@ TEST(ScoreDialog, EitherAnswerRanksTheScoreAndYesReportsIt) {
     EXPECT_EQ(s.HiScores[2].Name, c.state == 7 ? kBob : "Anonymous") << c.name;
     EXPECT_EQ(s.HiScores[3].Score, "7100") << c.name;
     EXPECT_EQ(g.host.journal().requests.size(), c.requests) << c.name;
-    EXPECT_EQ(g.host.journal().messages, c.cannotConnect ? std::vector<std::string>{kCannotConnect}
-                                                         : std::vector<std::string>{})
+    EXPECT_EQ(g.host.journal().messages,
+              c.cannotConnect ? std::vector<std::string>{kCannotConnect} : std::vector<std::string>{})
         << c.name;
     // The menu timer runs the screen that follows; the house is gone.
     EXPECT_TRUE(g.form->NkTimer1->Enabled()) << c.name;
@@ -180,7 +180,7 @@ TEST(ScoreDialog, TheNextGamesDialogWaitsForItsOwnName) {
   ASSERT_EQ(g.state(), 3);
   g.form->GameState.MenuIndex = 0;
   g.form->GameState.Level = 4;  // the house the fixture built
-  g.keys({Return});  // Start
+  g.keys({Return});             // Start
   g.tap(Return);
   g.frames(830);
   ASSERT_EQ(g.state(), 12);

@@ -75,7 +75,8 @@ TEST(ScoreReport, TheScorePageOpensInTheBrowserOnlyWithAServer) {
   test::TestHost host;
   OpenScorePage(host, "");
   OpenScorePage(host, "http://127.0.0.1:9");
-  EXPECT_EQ(host.journal().opened, std::vector<std::string>{"http://127.0.0.1:9/cgi/version.pl?prg=Nokturo&show&type=0"});
+  EXPECT_EQ(host.journal().opened,
+            std::vector<std::string>{"http://127.0.0.1:9/cgi/version.pl?prg=Nokturo&show&type=0"});
 }
 
 }  // namespace

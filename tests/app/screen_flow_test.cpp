@@ -30,9 +30,7 @@ TEST(ScreenFlow, MainMenuFocusWrapsBothWays) {
   Game g;
   g.tap(vk::Space);
   g.frames(2);
-  const struct {
-    int key, index;
-  } steps[] = {{vk::Up, 5}, {vk::Down, 0}, {vk::Down, 1}, {vk::Up, 0}};
+  const struct { int key, index; } steps[] = {{vk::Up, 5}, {vk::Down, 0}, {vk::Down, 1}, {vk::Up, 0}};
   for (const auto& s : steps) {
     g.tap(s.key);
     g.frames(1);

@@ -26,8 +26,9 @@ TEST(Script, ParsesEveryCommand) {
       {"1 tap vk:65", {event(1, Kind::KeyDown, 'A'), event(2, Kind::KeyUp, 'A')}},
       {"1 down Z", {event(1, Kind::KeyDown, 'Z')}},
       {"1 down 7", {event(1, Kind::KeyDown, '7')}},
-      {"3 type Ян b", {event(3, Kind::Char, 0xDF), event(4, Kind::Char, 0xED), event(5, Kind::Char, ' '),
-                       event(6, Kind::Char, 'b')}},
+      {"3 type Ян b",
+       {event(3, Kind::Char, 0xDF), event(4, Kind::Char, 0xED), event(5, Kind::Char, ' '),
+        event(6, Kind::Char, 'b')}},
       {"2 mouse 10 -20", {event(2, Kind::Mouse, 0, 10, -20)}},
       {"2 click 400 300", {event(2, Kind::Click, 0, 400, 300)}},
       {"2 dblclick 5 6", {event(2, Kind::DoubleClick, 0, 5, 6)}},
@@ -51,11 +52,11 @@ TEST(Script, ReportsTheLineThatDoesNotParse) {
     const char* text;
     int line;
   } cases[] = {
-      {"x down Left", 1},       {"1 down", 1},          {"1 down Nope", 1},   {"1 jump", 1},
-      {"1 tap A\n-3 tap A", 2}, {"1 mouse 1", 1},       {"1 click a b", 1},   {"\n\n1 close now", 3},
-      {"1 screenshot", 1},      {"1 down vk:300", 1},   {"1 type", 1},        {"12", 1},
-      {"1 char 0", 1},          {"1 char 256", 1},      {"1 char x", 1},      {"seed", 1},
-      {"seed -1", 1},           {"seed 12 13", 1},      {"1 seed 3", 1},
+      {"x down Left", 1},       {"1 down", 1},        {"1 down Nope", 1}, {"1 jump", 1},
+      {"1 tap A\n-3 tap A", 2}, {"1 mouse 1", 1},     {"1 click a b", 1}, {"\n\n1 close now", 3},
+      {"1 screenshot", 1},      {"1 down vk:300", 1}, {"1 type", 1},      {"12", 1},
+      {"1 char 0", 1},          {"1 char 256", 1},    {"1 char x", 1},    {"seed", 1},
+      {"seed -1", 1},           {"seed 12 13", 1},    {"1 seed 3", 1},
   };
   for (const auto& c : cases) {
     auto parsed = parseScript(c.text);

@@ -17,7 +17,7 @@ TEST(TextCodec, EncodesTextIntoLetters) {
       {"false", "N3SY265F"},
       {"true", "B4HE7MF"},
       {"", ""},
-      {"\0"s, "AA"},               // 8 digits pad to 10: two zero letters
+      {"\0"s, "AA"},  // 8 digits pad to 10: two zero letters
       {"\xFF\xFF\xFF\xFF\xFF", "99999999"},
   };
   for (const auto& c : cases) {
@@ -65,11 +65,8 @@ TEST(TextCodec, BitsToLettersPadsInFrontToFive) {
   const struct {
     std::string bits, letters;
   } cases[] = {
-      {"", ""},
-      {"1", "B"},
-      {"11111", "9"},
-      {"000001", "AB"},
-      {"2", "B"},  // any digit but '0' counts as a one here
+      {"", ""},         {"1", "B"}, {"11111", "9"},
+      {"000001", "AB"}, {"2", "B"},  // any digit but '0' counts as a one here
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.bits);
@@ -81,11 +78,7 @@ TEST(TextCodec, BitsToTextPadsInFrontToEight) {
   const struct {
     std::string bits, text;
   } cases[] = {
-      {"", ""},
-      {"1", "\x01"},
-      {"1111111", "\x7F"},
-      {"11111111", "\xFF"},
-      {"100000000", "\x01\0"s},
+      {"", ""},     {"1", "\x01"}, {"1111111", "\x7F"}, {"11111111", "\xFF"}, {"100000000", "\x01\0"s},
       {"2", "\0"s},  // only '1' counts as a one here
   };
   for (const auto& c : cases) {

@@ -23,7 +23,8 @@ struct PlayerLog {
 
   void waitForRenders(int n) {
     std::unique_lock lock(mutex);
-    ASSERT_TRUE(changed.wait_for(lock, std::chrono::seconds(10), [&] { return renders >= n; })) << "no render " << n;
+    ASSERT_TRUE(changed.wait_for(lock, std::chrono::seconds(10), [&] { return renders >= n; }))
+        << "no render " << n;
   }
 };
 
@@ -145,8 +146,9 @@ TEST(TunesWithoutPlayer, PlayReportsTheMissingPlayerLibrary) {
     tune.Play();
     FAIL() << "no error";
   } catch (const std::runtime_error& e) {
-    EXPECT_STREQ(e.what(),
-                 "Error initializing ModPlug library, please make sure that mppsdk.dll is somewhere in your path!");
+    EXPECT_STREQ(
+        e.what(),
+        "Error initializing ModPlug library, please make sure that mppsdk.dll is somewhere in your path!");
   }
   EXPECT_FALSE(tune.Loaded());
 }

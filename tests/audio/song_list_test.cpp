@@ -23,9 +23,7 @@ class Effects : public ::testing::Test {
 
 TEST_F(Effects, VolumeAndPanAreClamped) {
   TSongListItem& item = add("check", "Sounds\\CLICK4.wav");
-  const struct {
-    int32_t set, kept;
-  } volumes[] = {{150, 100}, {-5, 0}, {37, 37}};
+  const struct { int32_t set, kept; } volumes[] = {{150, 100}, {-5, 0}, {37, 37}};
   for (const auto& v : volumes) {
     item.SetVolume(v.set);
     EXPECT_EQ(item.Volume(), v.kept);

@@ -15,7 +15,8 @@ TEST(SoundLevels, VolumeBecomesAttenuationInHundredthsOfADecibel) {
 TEST(SoundLevels, PanBecomesBalance) {
   const struct {
     int32_t pan, balance;
-  } cases[] = {{0, 0}, {-50, -301}, {50, 301}, {-100, -10000}, {100, 10000}, {-300, -10000}, {300, 10000}, {-80, -699}, {80, 699}};
+  } cases[] = {{0, 0},         {-50, -301},  {50, 301},   {-100, -10000}, {100, 10000},
+               {-300, -10000}, {300, 10000}, {-80, -699}, {80, 699}};
   for (const auto& c : cases) EXPECT_EQ(PanToBalance(c.pan), c.balance) << c.pan;
 }
 
@@ -23,8 +24,8 @@ TEST(SoundLevels, GainsLowerOnlyTheSideTheBalanceTurnsFrom) {
   const struct {
     int32_t attenuation, balance;
     double left, right;
-  } cases[] = {{0, 0, 1, 1},          {-602, 0, 0.5, 0.5},     {0, -602, 1, 0.5}, {0, 602, 0.5, 1},
-               {0, -10000, 1, 0},     {0, 10000, 0, 1},        {-10000, 0, 0, 0}, {-602, -602, 0.5, 0.25}};
+  } cases[] = {{0, 0, 1, 1},      {-602, 0, 0.5, 0.5}, {0, -602, 1, 0.5}, {0, 602, 0.5, 1},
+               {0, -10000, 1, 0}, {0, 10000, 0, 1},    {-10000, 0, 0, 0}, {-602, -602, 0.5, 0.25}};
   for (const auto& c : cases) {
     const StereoGains g = GainsFor(c.attenuation, c.balance);
     EXPECT_NEAR(g.left, c.left, 0.002) << c.attenuation << " " << c.balance;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sys/wait.h>
+#include <algorithm>
 
 #include <cstdlib>
 #include <filesystem>
@@ -56,8 +56,9 @@ class ConfigE2e : public ::testing::Test {
   // Runs the game headless for 10 passes and returns its snapshot.
   nlohmann::json run(const std::string& extra = "") {
     const fs::path dump = dir_ / "s.json";
-    const std::string command = std::string("'") + NK_GAME_BINARY + "' --headless --frames 10 --seed 1 --workdir '" +
-                                dir_.string() + "' --dump '" + dump.string() + "' " + extra + " 2>/dev/null";
+    const std::string command = std::string("'") + NK_GAME_BINARY +
+                                "' --headless --frames 10 --seed 1 --workdir '" + dir_.string() +
+                                "' --dump '" + dump.string() + "' " + extra + " 2>/dev/null";
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
     std::ifstream in(dump);
@@ -91,7 +92,8 @@ TEST_F(ConfigE2e, SnapshotShowsTheStoredValues) {
   EXPECT_EQ(table[0], (nlohmann::json{{"Place", "1"}, {"Name", "Eve"}, {"Score", "9999"}}));
   EXPECT_EQ(table[1], (nlohmann::json{{"Place", "2"}, {"Name", "Anonymous"}, {"Score", "8100"}}));
   EXPECT_EQ(table[9], (nlohmann::json{{"Place", "10"}, {"Name", "1234567890"}, {"Score", "55"}}));
-  for (const auto& m : s["messages"]) EXPECT_EQ(m.get<std::string>().find("Config.cfg"), std::string::npos) << m;
+  for (const auto& m : s["messages"])
+    EXPECT_EQ(m.get<std::string>().find("Config.cfg"), std::string::npos) << m;
 }
 
 TEST_F(ConfigE2e, FullScreenFromLineOneUnlessTheCommandLineSaysOtherwise) {

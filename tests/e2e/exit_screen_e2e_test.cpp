@@ -8,7 +8,8 @@ namespace nk::e2e {
 namespace {
 
 void writeBmp(const std::filesystem::path& file, int w, int h, uint32_t argb) {
-  std::ofstream(file, std::ios::binary) << test::makeBmp(w, h, 24, std::vector<uint32_t>(size_t(w) * size_t(h), argb));
+  std::ofstream(file, std::ios::binary)
+      << test::makeBmp(w, h, 24, std::vector<uint32_t>(size_t(w) * size_t(h), argb));
 }
 
 // A game folder whose way out shows a shop button at (50, 60) 100 x 30 and the exit button at
@@ -24,9 +25,11 @@ std::filesystem::path promotingGame(const std::string& name, const std::string& 
   writeBmp(dir / "wdata/wait.bmp", 120, 50, 0xFF808080u);
   std::ofstream(dir / "wdata/shop.url") << "[InternetShortcut]\r\nURL=https://example.org/\r\n";
   std::ofstream(dir / "wdata/config.ini")
-      << "2\r\n" << background << "\r\n"
+      << "2\r\n"
+      << background << "\r\n"
       << "40 50 0 0\r\n50 60 100 30\r\nwdata\\shop.bmp\r\nwdata\\shop_lit.bmp\r\nwdata\\shop.url\r\n"
-      << "500 410 0 0\r\n510 420 120 50\r\n510 420 0 0\r\nwdata\\exit.bmp\r\nwdata\\exit_lit.bmp\r\nwdata\\wait.bmp\r\n"
+      << "500 410 0 0\r\n510 420 120 50\r\n510 420 0 "
+         "0\r\nwdata\\exit.bmp\r\nwdata\\exit_lit.bmp\r\nwdata\\wait.bmp\r\n"
       << "400 100\r\n3\r\n255 255 0\r\nTRUE\r\n40\r\n";
   return dir;
 }
@@ -38,8 +41,9 @@ GameRun leaveWith(const std::filesystem::path& dir, const std::string& moreScrip
 
 TEST(ExitScreenE2e, ButtonsOpenAtOnceAndTheExitWaitsForTheCountdown) {
   const auto dir = promotingGame("exit-screen", "wdata\\back.bmp");
-  const auto run = leaveWith(dir, "30 mouse 60 70\n31 dump lit.json\n40 click 60 70\n50 click 520 430\n"
-                                  "60 dump waiting.json\n300 click 520 430\n");
+  const auto run = leaveWith(dir,
+                             "30 mouse 60 70\n31 dump lit.json\n40 click 60 70\n50 click 520 430\n"
+                             "60 dump waiting.json\n300 click 520 430\n");
   ASSERT_EQ(run.status, 0) << run.stderrText;
   const auto lit = readJson(dir / "lit.json");
   EXPECT_EQ(lit["ScreenState"], 20);
@@ -64,7 +68,8 @@ TEST(ExitScreenE2e, AMissingPictureSkipsTheScreen) {
   const auto end = readJson(dir / "end.json");
   EXPECT_LT(end["frame"], 20);
   EXPECT_EQ(end["share"]["valid"], false);
-  EXPECT_EQ(end["share"]["problem"], "wdata\\config.ini line 2: the background picture: \"wdata\\gone.bmp\" does not exist");
+  EXPECT_EQ(end["share"]["problem"],
+            "wdata\\config.ini line 2: the background picture: \"wdata\\gone.bmp\" does not exist");
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ fs::path folderWithLibrary(const std::string& name, const std::string& library) 
   const fs::path dir = nk::e2e::freshDir(name);
   fs::create_directories(dir / "Data");
   for (const auto& entry : fs::directory_iterator(fs::path(NK_GAME_DIR) / "Data")) {
-    if (entry.path().extension() == ".vmap") fs::create_symlink(entry.path(), dir / "Data" / entry.path().filename());
+    if (entry.path().extension() == ".vmap")
+      fs::create_symlink(entry.path(), dir / "Data" / entry.path().filename());
   }
   std::ofstream(dir / "Data" / "data.oil", std::ios::binary) << library;
   return dir;
@@ -41,18 +42,21 @@ TEST(FaultsE2e, ADamagedLibraryIsReportedAndTheGameStillStarts) {
     const auto run = runGame({"--headless", "--frames", "240", "--dump", "s.json"}, dir);
     ASSERT_EQ(run.status, 0) << run.stderrText;
     const nlohmann::json s = readJson(dir / "s.json");
-    EXPECT_EQ(s["messages"], nlohmann::json::array({"The stream could not be loaded, either it is corrupt or encrypted!"}));
+    EXPECT_EQ(s["messages"],
+              nlohmann::json::array({"The stream could not be loaded, either it is corrupt or encrypted!"}));
     EXPECT_EQ(s["ScreenState"], 2);
     EXPECT_GT(s["framesPresented"], 200) << "the title screen goes on drawing";
   }
 }
 
 TEST(FaultsE2e, WithoutSoundsTheGameIsSilentAndPlaysOn) {
-  const fs::path dir = folderWithLibrary("no-sounds", nk::e2e::readText(fs::path(NK_GAME_DIR) / "Data" / "data.oil"));
+  const fs::path dir =
+      folderWithLibrary("no-sounds", nk::e2e::readText(fs::path(NK_GAME_DIR) / "Data" / "data.oil"));
   // Into the menu, down and back up (two effects), then a new game through its intro into play.
   std::ofstream(dir / "script.txt") << "120 tap Enter\n300 tap Down\n330 tap Up\n360 tap Enter\n"
                                        "420 tap Enter\n1450 tap Enter\n1600 down Right\n";
-  const auto run = runGame({"--headless", "--frames", "1800", "--script", "script.txt", "--dump", "s.json"}, dir);
+  const auto run =
+      runGame({"--headless", "--frames", "1800", "--script", "script.txt", "--dump", "s.json"}, dir);
   ASSERT_EQ(run.status, 0) << run.stderrText;
   const nlohmann::json s = readJson(dir / "s.json");
   EXPECT_EQ(s["messages"], nlohmann::json::array());

@@ -45,7 +45,8 @@ inline TestFolders testFolders;
 // A fresh, empty folder for one test.
 inline std::filesystem::path freshDir(const std::string& name) {
   // The process id keeps two test runs on one machine apart.
-  auto dir = std::filesystem::temp_directory_path() / ("nokturo-e2e-" + std::to_string(::getpid()) + "-" + name);
+  auto dir =
+      std::filesystem::temp_directory_path() / ("nokturo-e2e-" + std::to_string(::getpid()) + "-" + name);
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   testFolders.made.push_back(dir);

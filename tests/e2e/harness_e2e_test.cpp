@@ -13,7 +13,8 @@ TEST(Harness, TitleRunEndsInTheTitleStateWithOnlyTheMenuTimer) {
   const auto s = readJson(dir / "s.json");
   EXPECT_EQ(s["frame"], 239);
   EXPECT_EQ(s["ScreenState"], 2);
-  EXPECT_EQ(s["timers"], (nlohmann::json{{"menu", true}, {"game", false}, {"anim", false}, {"clock", false}}));
+  EXPECT_EQ(s["timers"],
+            (nlohmann::json{{"menu", true}, {"game", false}, {"anim", false}, {"clock", false}}));
   EXPECT_FALSE(std::filesystem::exists(dir / "Config.cfg"));  // no exit path, nothing written
 }
 
@@ -25,12 +26,15 @@ TEST(Harness, TwoRunsWithTheSameSeedAndScriptAreIdentical) {
   }
   std::string first;
   for (int i = 0; i < 2; ++i) {
-    const auto run = runGame({"--headless", "--seed", "99", "--script", "input.txt", "--frames", "150", "--dump",
-                              "end.json"}, dir);
+    const auto run = runGame(
+        {"--headless", "--seed", "99", "--script", "input.txt", "--frames", "150", "--dump", "end.json"},
+        dir);
     ASSERT_EQ(run.status, 0) << run.stderrText;
     const std::string both = readText(dir / "mid.json") + readText(dir / "end.json");
-    if (i == 0) first = both;
-    else EXPECT_EQ(both, first);
+    if (i == 0)
+      first = both;
+    else
+      EXPECT_EQ(both, first);
   }
 }
 

@@ -10,7 +10,8 @@ namespace {
 TEST(LevelsE2e, EachHouseIsBuiltAfterTheIntro) {
   const struct {
     int level, walls, fon, state;
-  } cases[] = {{1, 15, 36, 18}, {2, 20, 40, 12}, {3, 25, 44, 12}, {4, 30, 47, 12}, {5, 36, 51, 12}, {6, 49, 58, 12}};
+  } cases[] = {{1, 15, 36, 18}, {2, 20, 40, 12}, {3, 25, 44, 12},
+               {4, 30, 47, 12}, {5, 36, 51, 12}, {6, 49, 58, 12}};
   const auto dir = gameDir("levels");
   {
     std::ofstream script(dir / "intro.txt");
@@ -18,7 +19,8 @@ TEST(LevelsE2e, EachHouseIsBuiltAfterTheIntro) {
   }
   for (const auto& c : cases) {
     const auto run = runGame({"--headless", "--seed", "1", "--level", std::to_string(c.level), "--script",
-                              "intro.txt", "--frames", "841"}, dir);
+                              "intro.txt", "--frames", "841"},
+                             dir);
     ASSERT_EQ(run.status, 0) << run.stderrText;
     const auto s = readJson(dir / "play.json");
     EXPECT_EQ(s["ScreenState"], c.state) << c.level;

@@ -11,8 +11,8 @@ namespace {
 nlohmann::json play(const std::filesystem::path& dir, const std::string& script,
                     const std::vector<std::string>& extra = {}) {
   std::ofstream(dir / "input.txt") << script;
-  std::vector<std::string> args = {"--headless", "--seed", "5", "--script", "input.txt", "--frames", "600",
-                                   "--dump", "s.json"};
+  std::vector<std::string> args = {"--headless", "--seed", "5",      "--script", "input.txt",
+                                   "--frames",   "600",    "--dump", "s.json"};
   args.insert(args.end(), extra.begin(), extra.end());
   const auto run = runGame(args, dir);
   EXPECT_EQ(run.status, 0) << run.stderrText;

@@ -17,12 +17,14 @@ TEST(Record, ARecordedSessionReplaysIntoTheSameGame) {
               "1440 click 100 100\n1450 dblclick 120 110\n";
   }
   const auto recorded = runGame({"--headless", "--level", "1", "--script", "session.txt", "--record",
-                                 "recorded.txt", "--frames", "1500", "--dump", "first.json"}, dir);
+                                 "recorded.txt", "--frames", "1500", "--dump", "first.json"},
+                                dir);
   ASSERT_EQ(recorded.status, 0) << recorded.stderrText;
   const std::string recording = readText(dir / "recorded.txt");
   EXPECT_NE(recording.find("\nseed "), std::string::npos);
-  const auto replayed = runGame({"--headless", "--level", "1", "--script", "recorded.txt", "--frames", "1500",
-                                 "--dump", "second.json"}, dir);
+  const auto replayed = runGame(
+      {"--headless", "--level", "1", "--script", "recorded.txt", "--frames", "1500", "--dump", "second.json"},
+      dir);
   ASSERT_EQ(replayed.status, 0) << replayed.stderrText;
 
   const auto first = readJson(dir / "first.json"), second = readJson(dir / "second.json");

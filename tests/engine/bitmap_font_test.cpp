@@ -16,7 +16,8 @@ struct Quad {
   float left, top, right, bottom, u1, v1, u2, v2;
 };
 Quad quadOf(const RecordingDevice::Draw& d) {
-  return {d.quad[0].x, d.quad[0].y, d.quad[2].x, d.quad[2].y, d.quad[0].u, d.quad[0].v, d.quad[2].u, d.quad[2].v};
+  return {d.quad[0].x, d.quad[0].y, d.quad[2].x, d.quad[2].y,
+          d.quad[0].u, d.quad[0].v, d.quad[2].u, d.quad[2].v};
 }
 
 struct BuiltFont : test::FontFixture {
@@ -36,8 +37,8 @@ struct BuiltFont : test::FontFixture {
 TEST(MulDiv, RoundsHalvesAwayFromZero) {
   const struct {
     int a, b, c, expected;
-  } cases[] = {{24, 96, 72, 32}, {10, 96, 72, 13}, {20, 96, 72, 27}, {26, 96, 72, 35},
-               {-10, 96, 72, -13}, {1, 3, 2, 2}, {-1, 3, 2, -2}, {5, 5, 0, -1}};
+  } cases[] = {{24, 96, 72, 32},   {10, 96, 72, 13}, {20, 96, 72, 27}, {26, 96, 72, 35},
+               {-10, 96, 72, -13}, {1, 3, 2, 2},     {-1, 3, 2, -2},   {5, 5, 0, -1}};
   for (const auto& c : cases) EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
 }
 
@@ -45,10 +46,11 @@ TEST(BitmapFont, TheGameSetIsPrintableAsciiWithCyrillicLetters) {
   const std::string& set = TNkBitmapFont::DefaultCharacters();
   ASSERT_EQ(set.size(), 109u);
   EXPECT_EQ(set.substr(0, 34), std::string(" !\"#$%&'()*+,-./0123456789:;<=>?@") + "\xDF");
-  EXPECT_EQ(std::count_if(set.begin(), set.end(), [](char c) {
-              const auto b = static_cast<unsigned char>(c);
-              return b >= 0xC0 || b == 0xA8 || b == 0xB8;
-            }),
+  EXPECT_EQ(std::count_if(set.begin(), set.end(),
+                          [](char c) {
+                            const auto b = static_cast<unsigned char>(c);
+                            return b >= 0xC0 || b == 0xA8 || b == 0xB8;
+                          }),
             66);
   EXPECT_EQ(set.find_first_of("abcxyzABCXYZ"), std::string::npos);
   EXPECT_EQ(set.substr(105), "{|}~");
@@ -57,9 +59,10 @@ TEST(BitmapFont, TheGameSetIsPrintableAsciiWithCyrillicLetters) {
 TEST(BitmapFont, AtlasSideFollowsThePointSize) {
   const struct {
     int flags, count, pointSize, side;
-  } cases[] = {{0, 109, 20, 256}, {0, 109, 21, 512}, {0, 109, 24, 512}, {0, 109, 40, 512}, {0, 109, 41, 1024},
-               {bfFixedCells, 109, 24, 512},  // round(sqrt(109 * 2 * 25^2)) = 369
-               {bfFixedCells, 2, 9, 32},      // round(sqrt(2 * 2 * 100)) = 20
+  } cases[] = {{0, 109, 20, 256},        {0, 109, 21, 512},
+               {0, 109, 24, 512},        {0, 109, 40, 512},
+               {0, 109, 41, 1024},       {bfFixedCells, 109, 24, 512},  // round(sqrt(109 * 2 * 25^2)) = 369
+               {bfFixedCells, 2, 9, 32},                                // round(sqrt(2 * 2 * 100)) = 20
                {bfFixedCells, 1, 0, 1}};
   for (const auto& c : cases) EXPECT_EQ(AtlasSide(c.flags, c.count, c.pointSize), c.side) << c.pointSize;
   // Built from the face: digits fit the size rule's atlas at every size.
@@ -186,14 +189,16 @@ TEST(BitmapFont, ASmallTextureLimitShrinksTheAtlasNotTheText) {
 
 TEST(BitmapFont, AnImageFontTakesItsGlyphsFromThePicturesPatterns) {
   test::FontFixture f;
-  TImageListItem& item = test::addTestImage(f.list, "glyphs", 64, 32, 16, 16, [](int, int) { return 0xFFFFFFFFu; });
+  TImageListItem& item =
+      test::addTestImage(f.list, "glyphs", 64, 32, 16, 16, [](int, int) { return 0xFFFFFFFFu; });
   f.bitmap.SetNkImageList(&f.list);
   f.start();
   f.bitmap.SetCharacters("ABCA");
   EXPECT_EQ(f.bitmap.FontName(), "glyphs");
   f.bitmap.TextOutColor(0, 0, 0, 1, 1, 0xFFFFFFFF, "CA B", 0);
   ASSERT_EQ(f.device().draws.size(), 3u);
-  const Quad c = quadOf(f.device().draws[0]), a = quadOf(f.device().draws[1]), b = quadOf(f.device().draws[2]);
+  const Quad c = quadOf(f.device().draws[0]), a = quadOf(f.device().draws[1]),
+             b = quadOf(f.device().draws[2]);
   EXPECT_EQ(f.device().draws[0].texture, item.Texture());
   EXPECT_FLOAT_EQ(c.u1, 32.0f / 64);  // pattern 2
   EXPECT_FLOAT_EQ(c.v2, 16.0f / 32);

@@ -13,8 +13,10 @@ TEST(FontCoverage, TheStandInsCoverTheGamesWholeCharacterSet) {
     const char* face;
     const char* standIn;
     bool bold;
-  } cases[] = {{"DS Zombie Cyr", "Comfortaa", true}, {"verdana", "DejaVu Sans", false},
-               {"Verdana", "DejaVu Sans", false}, {"Arial", "DejaVu Sans", false}};
+  } cases[] = {{"DS Zombie Cyr", "Comfortaa", true},
+               {"verdana", "DejaVu Sans", false},
+               {"Verdana", "DejaVu Sans", false},
+               {"Arial", "DejaVu Sans", false}};
   for (const auto& c : cases) {
     const auto face = FontRasterizer::open(c.face, 32, FontStyle{});
     ASSERT_NE(face, nullptr) << c.face;

@@ -35,20 +35,20 @@ class BmpDepths : public testing::TestWithParam<BmpCase> {};
 
 TEST_P(BmpDepths, DecodesToTheSameOpaquePixels) {
   const BmpCase& c = GetParam();
-  const std::optional<ArgbImage> image = decodeBmp(test::makeBmp(c.width, c.height, c.bits, c.pixels, c.topDown));
+  const std::optional<ArgbImage> image =
+      decodeBmp(test::makeBmp(c.width, c.height, c.bits, c.pixels, c.topDown));
   ASSERT_TRUE(image);
   EXPECT_EQ(image->width, c.width);
   EXPECT_EQ(image->height, c.height);
   EXPECT_EQ(image->pixels, c.pixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(Depths, BmpDepths,
-                         testing::Values(BmpCase{1, 5, 3, twoColours(), false}, BmpCase{1, 5, 3, twoColours(), true},
-                                         BmpCase{4, 7, 3, sixteenColours(), false},
-                                         BmpCase{8, 7, 3, sixteenColours(), false},
-                                         BmpCase{24, 7, 3, sixteenColours(), false},
-                                         BmpCase{24, 7, 3, sixteenColours(), true},
-                                         BmpCase{32, 7, 3, sixteenColours(), false}));
+INSTANTIATE_TEST_SUITE_P(
+    Depths, BmpDepths,
+    testing::Values(BmpCase{1, 5, 3, twoColours(), false}, BmpCase{1, 5, 3, twoColours(), true},
+                    BmpCase{4, 7, 3, sixteenColours(), false}, BmpCase{8, 7, 3, sixteenColours(), false},
+                    BmpCase{24, 7, 3, sixteenColours(), false}, BmpCase{24, 7, 3, sixteenColours(), true},
+                    BmpCase{32, 7, 3, sixteenColours(), false}));
 
 // 32-bit rows carry an alpha byte the game's bitmaps do not use: they come out opaque anyway.
 TEST(BmpDecode, AlphaBytesOfA32BitBitmapAreIgnored) {
@@ -82,7 +82,8 @@ TEST(BmpDecode, RejectsDamagedAndAbsurdFiles) {
 }
 
 TEST(PngDecode, KeepsAlphaExactly) {
-  const std::vector<uint32_t> pixels = {0xFFFF0000u, 0x8000FF00u, 0x000000FFu, 0x12345678u, 0xFFFFFFFFu, 0x00000000u};
+  const std::vector<uint32_t> pixels = {0xFFFF0000u, 0x8000FF00u, 0x000000FFu,
+                                        0x12345678u, 0xFFFFFFFFu, 0x00000000u};
   const std::optional<ArgbImage> image = decodePng(*encodePng(3, 2, pixels));
   ASSERT_TRUE(image);
   EXPECT_EQ(image->width, 3);
@@ -108,13 +109,14 @@ TEST(PngDecode, RejectsDamagedAndAbsurdFiles) {
   const std::string good = *encodePng(3, 2, std::vector<uint32_t>(6, 0xFF00FF00u));
   std::string badCrc = good;
   badCrc[29] = static_cast<char>(badCrc[29] ^ 1);
-  const std::pair<const char*, std::string> cases[] = {{"empty", ""},
-                                                       {"signature only", good.substr(0, 8)},
-                                                       {"truncated image data", good.substr(0, good.size() - 20)},
-                                                       {"damaged header", badCrc},
-                                                       {"absurd size", pngHeaderOnly(20000, 20000)},
-                                                       {"too many pixels", pngHeaderOnly(16384, 16384)},
-                                                       {"a bitmap", test::makeBmp(5, 3, 24, twoColours())}};
+  const std::pair<const char*, std::string> cases[] = {
+      {"empty", ""},
+      {"signature only", good.substr(0, 8)},
+      {"truncated image data", good.substr(0, good.size() - 20)},
+      {"damaged header", badCrc},
+      {"absurd size", pngHeaderOnly(20000, 20000)},
+      {"too many pixels", pngHeaderOnly(16384, 16384)},
+      {"a bitmap", test::makeBmp(5, 3, 24, twoColours())}};
   for (const auto& [what, file] : cases) EXPECT_FALSE(decodePng(file)) << what;
 }
 

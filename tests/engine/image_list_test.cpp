@@ -16,8 +16,9 @@ namespace {
 using test::RecordingMessages;
 
 TGraphic pngOfSize(int width, int height) {
-  return *decodeGraphic(GraphicKind::Png,
-                        *encodePng(width, height, std::vector<uint32_t>(static_cast<size_t>(width * height), 0xFF112233u)));
+  return *decodeGraphic(
+      GraphicKind::Png,
+      *encodePng(width, height, std::vector<uint32_t>(static_cast<size_t>(width * height), 0xFF112233u)));
 }
 
 class ImageListTest : public testing::Test {
@@ -53,11 +54,10 @@ struct PatternCase {
 
 TEST_F(ImageListTest, CreateTextureCountsPatterns) {
   const PatternCase cases[] = {
-      {40, 30, 40, 30, 1, 1},  // tiles the size of the picture: one pattern
-      {100, 20, 30, 20, 1, 3},  // the rightmost 10 pixels are no pattern
-      {60, 45, 20, 15, 3, 3},
-      {60, 45, 0, 0, 1, 1},     // 0 stands for the whole picture
-      {60, 45, -5, 7, 6, 1},    // below 1: the whole width
+      {40, 30, 40, 30, 1, 1},                         // tiles the size of the picture: one pattern
+      {100, 20, 30, 20, 1, 3},                        // the rightmost 10 pixels are no pattern
+      {60, 45, 20, 15, 3, 3},  {60, 45, 0, 0, 1, 1},  // 0 stands for the whole picture
+      {60, 45, -5, 7, 6, 1},                          // below 1: the whole width
       {10, 10, 11, 10, 1, 0},
   };
   for (const PatternCase& c : cases) {
@@ -133,7 +133,11 @@ struct KeyCase {
 TEST_F(ImageListTest, ColourKeyMakesOpaqueKeyPixelsTransparentBlack) {
   const uint32_t M = 0xFFFF00FFu, G = 0xFF808080u, H = 0x80FF00FFu;
   const KeyCase cases[] = {
-      {"bitmap keyed on clFuchsia", GraphicKind::Bitmap, true, 0xFF00FF, {0, G, G, 0, G, 0, G, G, 0, G, G, 0}},
+      {"bitmap keyed on clFuchsia",
+       GraphicKind::Bitmap,
+       true,
+       0xFF00FF,
+       {0, G, G, 0, G, 0, G, G, 0, G, G, 0}},
       {"PNG keeps its alpha", GraphicKind::Png, true, 0xFF00FF, {0, G, G, 0, G, H, G, G, 0, G, G, 0}},
       {"no key", GraphicKind::Png, false, 0xFF00FF, {M, G, G, M, G, H, G, G, M, G, G, M}},
       {"key of another colour", GraphicKind::Png, true, 0x808080, {M, 0, 0, M, 0, H, 0, 0, M, 0, 0, M}},
@@ -177,7 +181,8 @@ TEST_F(ImageListTest, FailedTextureReportsAndEndsTheProgram) {
   add("guy", pngOfSize(4, 4));
   device.createSucceeds = false;
   list.InitDevice(&device);
-  EXPECT_EQ(messages.messages, (std::vector<RecordingMessages::Message>{{"Error creating texture guy", "Error"}}));
+  EXPECT_EQ(messages.messages,
+            (std::vector<RecordingMessages::Message>{{"Error creating texture guy", "Error"}}));
   EXPECT_EQ(messages.terminations, 1);
   EXPECT_EQ(list.ImageList().Items(0).Texture(), 0u);
 }
@@ -256,7 +261,8 @@ TEST(Filepath, RelativeNamesAreFoundInTheProgramFolder) {
       {"/usr/x.png", "/opt/nokturo", "/usr/x.png"},
       {"\xE2.png", "/opt", "/opt/\xD0\xB2.png"},  // Windows-1251 to UTF-8
   };
-  for (const auto& [filepath, folder, expected] : cases) EXPECT_EQ(resolveFilepath(filepath, folder), expected) << filepath;
+  for (const auto& [filepath, folder, expected] : cases)
+    EXPECT_EQ(resolveFilepath(filepath, folder), expected) << filepath;
 }
 
 TEST(Filepath, TrimBlanks) {

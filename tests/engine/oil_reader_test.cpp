@@ -16,7 +16,7 @@ using test::RecordingMessages;
 
 struct ItemCase {
   const char* what;
-  std::function<void(OilBytes&)> properties;  // between the item's tag 1 and its closing 0
+  std::function<void(OilBytes&)> properties;      // between the item's tag 1 and its closing 0
   std::function<void(TImageListItem&)> expected;  // applied to a new item
 };
 
@@ -59,7 +59,12 @@ const ItemCase kItemCases[] = {
      [](TImageListItem& i) { i.Name = "\xE2\xEE\xF0"; }},
     {"filepath, every string tag",
      [](OilBytes& b) {
-       b.property("Filepath").string("a").property("Filepath").longString("b").property("Filepath").wideString(u"c");
+       b.property("Filepath")
+           .string("a")
+           .property("Filepath")
+           .longString("b")
+           .property("Filepath")
+           .wideString(u"c");
        b.property("Filepath").utf8String("pics\\a.png");
      },
      [](TImageListItem& i) { i.Filepath = "pics\\a.png"; }},
@@ -77,7 +82,8 @@ const ItemCase kItemCases[] = {
      [](TImageListItem& i) { i.TransparentColor = 0xFF00FF; }},
     {"colour, by name", [](OilBytes& b) { b.property("TransparentColor").ident("clFuchsia"); },
      [](TImageListItem& i) { i.TransparentColor = 0xFF00FF; }},
-    {"colour, a system colour by name", [](OilBytes& b) { b.property("TransparentColor").ident("clBtnFace"); },
+    {"colour, a system colour by name",
+     [](OilBytes& b) { b.property("TransparentColor").ident("clBtnFace"); },
      [](TImageListItem& i) { i.TransparentColor = static_cast<TColor>(0xFF00000Fu); }},
     {"transparent, tag true", [](OilBytes& b) { b.property("Transparent").boolean(true); },
      [](TImageListItem& i) { i.Transparent = true; }},
@@ -86,21 +92,30 @@ const ItemCase kItemCases[] = {
      [](TImageListItem&) {}},
     {"transparent, by name", [](OilBytes& b) { b.property("Transparent").ident("True"); },
      [](TImageListItem& i) { i.Transparent = true; }},
-    {"transparent, by name false", [](OilBytes& b) { b.property("Transparent").ident("True").property("Transparent").ident("False"); },
+    {"transparent, by name false",
+     [](OilBytes& b) { b.property("Transparent").ident("True").property("Transparent").ident("False"); },
      [](TImageListItem&) {}},
-    {"bitmap picture", [](OilBytes& b) { b.property("Picture.Data").binary(OilBytes::bitmapBlock(test::smallBmp())); },
+    {"bitmap picture",
+     [](OilBytes& b) { b.property("Picture.Data").binary(OilBytes::bitmapBlock(test::smallBmp())); },
      [](TImageListItem& i) { i.Picture = graphic(GraphicKind::Bitmap, test::smallBmp()); }},
     {"bitmap picture with bytes after it in the block",
      [](OilBytes& b) { b.property("Picture.Data").binary(OilBytes::bitmapBlock(test::smallBmp()) + "xyz"); },
      [](TImageListItem& i) { i.Picture = graphic(GraphicKind::Bitmap, test::smallBmp()); }},
-    {"PNG picture", [](OilBytes& b) { b.property("Picture.Data").binary(OilBytes::pngBlock(test::smallPng())); },
+    {"PNG picture",
+     [](OilBytes& b) { b.property("Picture.Data").binary(OilBytes::pngBlock(test::smallPng())); },
      [](TImageListItem& i) { i.Picture = graphic(GraphicKind::Png, test::smallPng()); }},
-    {"unknown graphic class", [](OilBytes& b) { b.property("Picture.Data").binary(OilBytes().shortString("TIcon").raw("data").bytes()); },
+    {"unknown graphic class",
+     [](OilBytes& b) {
+       b.property("Picture.Data").binary(OilBytes().shortString("TIcon").raw("data").bytes());
+     },
      [](TImageListItem&) {}},
-    {"empty graphic class", [](OilBytes& b) { b.property("Picture.Data").binary(OilBytes().shortString("").bytes()); },
+    {"empty graphic class",
+     [](OilBytes& b) { b.property("Picture.Data").binary(OilBytes().shortString("").bytes()); },
      [](TImageListItem&) {}},
     {"a picture the decoder rejects",
-     [](OilBytes& b) { b.property("Picture.Data").binary(OilBytes::pngBlock(test::smallPng().substr(0, 30))); },
+     [](OilBytes& b) {
+       b.property("Picture.Data").binary(OilBytes::pngBlock(test::smallPng().substr(0, 30)));
+     },
      [](TImageListItem&) {}},
     {"a later picture replaces the earlier",
      [](OilBytes& b) {
@@ -129,11 +144,17 @@ std::vector<FileCase> wellFormedFiles() {
       {"empty list", OilBytes().header().footer().bytes(), 0},
       {"flags byte without child position", afterHeader(OilBytes().raw("TPF0").byte(0xF0)), 2},
       {"flags byte with an 8-bit child position", afterHeader(OilBytes().raw("TPF0").byte(0xF2).int8(3)), 2},
-      {"flags byte with a 16-bit child position", afterHeader(OilBytes().raw("TPF0").byte(0xF3).int16(-300)), 2},
-      {"flags byte with a 32-bit child position", afterHeader(OilBytes().raw("TPF0").byte(0xFF).int32(1 << 20)), 2},
-      {"named component", itemNamed(itemNamed(OilBytes().header("NkImageList1"), "a"), "b").footer().bytes(), 2},
+      {"flags byte with a 16-bit child position", afterHeader(OilBytes().raw("TPF0").byte(0xF3).int16(-300)),
+       2},
+      {"flags byte with a 32-bit child position",
+       afterHeader(OilBytes().raw("TPF0").byte(0xFF).int32(1 << 20)), 2},
+      {"named component", itemNamed(itemNamed(OilBytes().header("NkImageList1"), "a"), "b").footer().bytes(),
+       2},
       {"order values of every size",
-       itemNamed(itemNamed(itemNamed(OilBytes().header().int8(0), "a").int16(1000), "b").int32(-7), "c").footer().bytes(), 3},
+       itemNamed(itemNamed(itemNamed(OilBytes().header().int8(0), "a").int16(1000), "b").int32(-7), "c")
+           .footer()
+           .bytes(),
+       3},
       {"bytes after the end", itemNamed(OilBytes().header(), "a").footer().raw("rest").bytes(), 1},
   };
 }
@@ -159,8 +180,12 @@ std::vector<FileCase> brokenFiles() {
   return {
       {"empty", "", 0},
       {"wrong signature", "TPF1" + good.substr(4), 0},
-      {"another component property", OilBytes().raw("TPF0").shortString("C").shortString("").shortString("Items").byte(14).footer().bytes(), 0},
-      {"list that is not a collection", OilBytes().raw("TPF0").shortString("C").shortString("").shortString("List").byte(1).footer().bytes(), 0},
+      {"another component property",
+       OilBytes().raw("TPF0").shortString("C").shortString("").shortString("Items").byte(14).footer().bytes(),
+       0},
+      {"list that is not a collection",
+       OilBytes().raw("TPF0").shortString("C").shortString("").shortString("List").byte(1).footer().bytes(),
+       0},
       {"child position that is not an integer", OilBytes().raw("TPF0").byte(0xF2).string("x").bytes(), 0},
       {"order value not followed by an item", OilBytes().header().int8(1).string("x").footer().bytes(), 0},
       {"item without its list tag", OilBytes().header().byte(6).footer().bytes(), 0},
@@ -173,22 +198,36 @@ std::vector<FileCase> brokenFiles() {
       {"name as an integer", item([](OilBytes& b) { b.property("Name").int8(1); }), 2},
       {"tile size as a string", item([](OilBytes& b) { b.property("TileWidth").string("1"); }), 2},
       {"tile size as an identifier", item([](OilBytes& b) { b.property("TileHeight").ident("clRed"); }), 2},
-      {"unknown colour name", item([](OilBytes& b) { b.property("TransparentColor").ident("clTransparent"); }), 2},
+      {"unknown colour name",
+       item([](OilBytes& b) { b.property("TransparentColor").ident("clTransparent"); }), 2},
       {"colour as a string", item([](OilBytes& b) { b.property("TransparentColor").string("clRed"); }), 2},
       {"boolean names are exact", item([](OilBytes& b) { b.property("Transparent").ident("true"); }), 2},
       {"boolean as an integer", item([](OilBytes& b) { b.property("Transparent").int8(1); }), 2},
       {"picture as a string", item([](OilBytes& b) { b.property("Picture.Data").string("TBitmap"); }), 2},
       {"unknown tag", item([](OilBytes& b) { b.property("TileWidth").byte(5); }), 2},
-      {"negative length", item([](OilBytes& b) { b.property("Name").byte(12).le(0xFFFFFFFFu, 4).raw("abc"); }), 2},
-      {"long string longer than the rest", item([](OilBytes& b) { b.property("Name").byte(12).le(0x7FFFFFFF, 4).raw("abc"); }), 2},
-      {"wide string longer than the rest", item([](OilBytes& b) { b.property("Name").byte(18).le(0x7FFFFFFF, 4).raw(std::string_view("a\0", 2)); }), 2},
-      {"UTF-8 string longer than the rest", item([](OilBytes& b) { b.property("Name").byte(20).le(0x7FFFFFFF, 4).raw("abc"); }), 2},
-      {"short string longer than the rest", item([](OilBytes& b) { b.property("Name").byte(6).byte(200).raw("abc"); }), 2},
-      {"picture block longer than the rest", item([](OilBytes& b) { b.property("Picture.Data").byte(10).le(0x7FFFFFF0, 4).raw("\x07TBitmap"); }), 2},
-      {"bitmap longer than its block",
-       item([](OilBytes& b) { b.property("Picture.Data").binary(OilBytes().shortString("TBitmap").le(1000, 4).raw("BM").bytes()); }), 2},
-      {"class name longer than its block",
-       item([](OilBytes& b) { b.property("Picture.Data").binary(OilBytes().byte(50).raw("TBitmap").bytes()); }), 2},
+      {"negative length",
+       item([](OilBytes& b) { b.property("Name").byte(12).le(0xFFFFFFFFu, 4).raw("abc"); }), 2},
+      {"long string longer than the rest",
+       item([](OilBytes& b) { b.property("Name").byte(12).le(0x7FFFFFFF, 4).raw("abc"); }), 2},
+      {"wide string longer than the rest", item([](OilBytes& b) {
+         b.property("Name").byte(18).le(0x7FFFFFFF, 4).raw(std::string_view("a\0", 2));
+       }),
+       2},
+      {"UTF-8 string longer than the rest",
+       item([](OilBytes& b) { b.property("Name").byte(20).le(0x7FFFFFFF, 4).raw("abc"); }), 2},
+      {"short string longer than the rest",
+       item([](OilBytes& b) { b.property("Name").byte(6).byte(200).raw("abc"); }), 2},
+      {"picture block longer than the rest",
+       item([](OilBytes& b) { b.property("Picture.Data").byte(10).le(0x7FFFFFF0, 4).raw("\x07TBitmap"); }),
+       2},
+      {"bitmap longer than its block", item([](OilBytes& b) {
+         b.property("Picture.Data").binary(OilBytes().shortString("TBitmap").le(1000, 4).raw("BM").bytes());
+       }),
+       2},
+      {"class name longer than its block", item([](OilBytes& b) {
+         b.property("Picture.Data").binary(OilBytes().byte(50).raw("TBitmap").bytes());
+       }),
+       2},
       {"empty picture block", item([](OilBytes& b) { b.property("Picture.Data").binary(""); }), 2},
   };
 }
@@ -240,10 +279,12 @@ void expectEveryTruncationFails(const Layout& file, const TImageListCollection& 
     TImageListCollection collection(messages);
     collection.LoadFromStream(std::string_view(file.bytes).substr(0, cut));
     ASSERT_EQ(messages.messages, std::vector{test::kStreamError}) << "cut at " << cut;
-    const auto created = std::count_if(file.starts.begin(), file.starts.end(), [&](size_t s) { return s < cut; });
+    const auto created =
+        std::count_if(file.starts.begin(), file.starts.end(), [&](size_t s) { return s < cut; });
     ASSERT_EQ(collection.Count(), created) << "cut at " << cut;
     for (int i = 0; i < collection.Count(); ++i) {
-      if (file.ends[static_cast<size_t>(i)] <= cut) test::expectSameStored(collection.Items(i), expected.Items(i));
+      if (file.ends[static_cast<size_t>(i)] <= cut)
+        test::expectSameStored(collection.Items(i), expected.Items(i));
     }
   }
 }

@@ -43,11 +43,16 @@ TEST(LibraryWriter, StoresPropertiesInOrder) {
 
 TEST(LibraryWriter, IntegersTakeTheSmallestTag) {
   const std::pair<int32_t, std::string> cases[] = {
-      {0, OilBytes().int8(0).bytes()},           {127, OilBytes().int8(127).bytes()},
-      {-128, OilBytes().int8(-128).bytes()},     {128, OilBytes().int16(128).bytes()},
-      {-129, OilBytes().int16(-129).bytes()},    {32767, OilBytes().int16(32767).bytes()},
-      {-32768, OilBytes().int16(-32768).bytes()}, {32768, OilBytes().int32(32768).bytes()},
-      {-32769, OilBytes().int32(-32769).bytes()}, {INT32_MIN, OilBytes().int32(INT32_MIN).bytes()},
+      {0, OilBytes().int8(0).bytes()},
+      {127, OilBytes().int8(127).bytes()},
+      {-128, OilBytes().int8(-128).bytes()},
+      {128, OilBytes().int16(128).bytes()},
+      {-129, OilBytes().int16(-129).bytes()},
+      {32767, OilBytes().int16(32767).bytes()},
+      {-32768, OilBytes().int16(-32768).bytes()},
+      {32768, OilBytes().int32(32768).bytes()},
+      {-32769, OilBytes().int32(-32769).bytes()},
+      {INT32_MIN, OilBytes().int32(INT32_MIN).bytes()},
   };
   for (const auto& [value, tagged] : cases) {
     RecordingMessages messages;
@@ -71,7 +76,8 @@ TEST(LibraryWriter, ColoursWithANameAreStoredByName) {
     RecordingMessages messages;
     TImageListCollection collection(messages);
     collection.Add().TransparentColor = color;
-    const std::string stored = OilBytes().property("TransparentColor").raw(tagged).property("Transparent").bytes();
+    const std::string stored =
+        OilBytes().property("TransparentColor").raw(tagged).property("Transparent").bytes();
     EXPECT_NE(writeImageLibrary(collection).find(stored), std::string::npos) << std::hex << color;
   }
 }

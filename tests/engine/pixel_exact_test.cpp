@@ -11,14 +11,17 @@ namespace {
 // A one-pixel checkerboard shows any half-pixel slip of the texture mapping at once.
 TEST(PixelExact, AnUnscaledPictureLandsTexelForPixel) {
   test::ScreenFixture f(std::make_unique<SoftwareDevice>(800, 600));
-  auto checker = [](int x, int y) { return ((x + y) % 2 == 0) ? 0xFFFFFFFFu : 0xFF000000u | static_cast<uint32_t>(x * 8 + y); };
+  auto checker = [](int x, int y) {
+    return ((x + y) % 2 == 0) ? 0xFFFFFFFFu : 0xFF000000u | static_cast<uint32_t>(x * 8 + y);
+  };
   TImageListItem& board = f.addImage("board", 13, 7, 13, 7, checker);
   f.start();
   f.screen.Clear(0, 0, 255, 255);
   board.Draw(101, 57, 0);
   f.screen.EndScene();
   const std::vector<uint32_t> frame = f.host.device().readFrame();
-  if (const char* out = std::getenv("NK_SCREENSHOT_DIR")) writePng(std::string(out) + "/checkerboard.png", 800, 600, frame);
+  if (const char* out = std::getenv("NK_SCREENSHOT_DIR"))
+    writePng(std::string(out) + "/checkerboard.png", 800, 600, frame);
   // The screen's colour makes opaque white 254/255 and blends it, so compare which texel landed
   // where: white ones stay bright, dark ones carry their coordinates in blue.
   for (int y = 50; y < 70; ++y) {

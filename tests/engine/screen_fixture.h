@@ -12,7 +12,8 @@ namespace nk::test {
 
 // Adds to list a picture of w x h filled by pixel(x, y), cut into tiles of tw x th.
 template <typename PixelFn>
-TImageListItem& addTestImage(TNkImageList& list, const char* name, int w, int h, int tw, int th, PixelFn pixel) {
+TImageListItem& addTestImage(TNkImageList& list, const char* name, int w, int h, int tw, int th,
+                             PixelFn pixel) {
   std::vector<uint32_t> pixels;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) pixels.push_back(pixel(x, y));

@@ -42,7 +42,8 @@ TEST(SpriteRound, FourDecimalsFirstThenHalvesAwayFromZero) {
   const struct {
     double v;
     int r;
-  } cases[] = {{2.5, 3}, {-2.5, -3}, {-0.5, -1}, {0.49994, 0}, {0.49996, 1}, {2.49996, 3}, {1.4, 1}, {-1.6, -2}};
+  } cases[] = {{2.5, 3},     {-2.5, -3},   {-0.5, -1}, {0.49994, 0},
+               {0.49996, 1}, {2.49996, 3}, {1.4, 1},   {-1.6, -2}};
   for (const auto& c : cases) EXPECT_EQ(NkRound(c.v), c.r) << c.v;
 }
 
@@ -142,7 +143,8 @@ TEST(SpriteCollision, RectanglesThatOnlyTouchDoNotCollide) {
 TEST(SpriteCollision, PixelTestFindsTheFirstSharedOpaquePixelButNotInTheLastRowOrColumn) {
   SpriteFixture f;
   // Opaque only in the bottom row of a 4 x 4 picture.
-  TImageListItem& floor = f.addImage("floor", 4, 4, 4, 4, [](int, int y) { return y == 3 ? 0xFF00FF00u : 0u; });
+  TImageListItem& floor =
+      f.addImage("floor", 4, 4, 4, 4, [](int, int y) { return y == 3 ? 0xFF00FF00u : 0u; });
   TImageListItem& block = f.addImage("block", 4, 4, 4, 4);
   f.screen.Initialize();
   auto* a = f.make<Toucher>(0, "a");

@@ -16,7 +16,8 @@ namespace {
 using nk::test::OilBytes;
 
 std::vector<std::string> seeds() {
-  const std::vector<uint32_t> pixels = {0xFFFF00FFu, 0x80102030u, 0xFF000000u, 0x00FFFFFFu, 0xFF00FF00u, 0xFFFF00FFu};
+  const std::vector<uint32_t> pixels = {0xFFFF00FFu, 0x80102030u, 0xFF000000u,
+                                        0x00FFFFFFu, 0xFF00FF00u, 0xFFFF00FFu};
   const std::string png = *nk::encodePng(3, 2, pixels);
   nk::test::RecordingMessages messages;
   nk::TImageListCollection collection(messages);
@@ -58,7 +59,8 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(argv[1]);
   int n = 0;
   for (const std::string& seed : seeds()) {
-    std::ofstream(std::filesystem::path(argv[1]) / ("seed" + std::to_string(n++) + ".oil"), std::ios::binary) << seed;
+    std::ofstream(std::filesystem::path(argv[1]) / ("seed" + std::to_string(n++) + ".oil"), std::ios::binary)
+        << seed;
   }
   return 0;
 }

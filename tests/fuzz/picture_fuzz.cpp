@@ -12,8 +12,9 @@ namespace {
 
 void check(const std::optional<nk::ArgbImage>& image) {
   if (!image) return;
-  const bool whole = nk::imageSizeAllowed(image->width, image->height) &&
-                     image->pixels.size() == static_cast<size_t>(image->width) * static_cast<size_t>(image->height);
+  const bool whole =
+      nk::imageSizeAllowed(image->width, image->height) &&
+      image->pixels.size() == static_cast<size_t>(image->width) * static_cast<size_t>(image->height);
   if (!whole) __builtin_trap();
 }
 

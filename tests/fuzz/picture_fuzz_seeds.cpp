@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
   const std::filesystem::path folder(argv[1]);
   std::filesystem::create_directories(folder);
   // Two colours, so the one-bit palette can hold them.
-  const std::vector<uint32_t> pixels = {0xFFFF00FFu, 0xFF000000u, 0xFF000000u, 0xFFFF00FFu, 0xFFFF00FFu, 0xFF000000u};
+  const std::vector<uint32_t> pixels = {0xFFFF00FFu, 0xFF000000u, 0xFF000000u,
+                                        0xFFFF00FFu, 0xFFFF00FFu, 0xFF000000u};
   std::ofstream(folder / "seed.png", std::ios::binary) << *nk::encodePng(3, 2, pixels);
   std::vector<uint32_t> translucent(pixels);
   translucent[1] = 0x80102030u;

@@ -94,11 +94,13 @@ Scenario scenarioFor(Action a) {
                 f.cell(1, 2).liftTargetRow = 0;
               },
               [](Actions& f) { f.walk(60); }};
-    case Action::ClimbUp: return {1, [](LevelFile& f) { f.cell(1, 2).hasStairsUp = 1; }, [](Actions& f) { f.walk(100); }};
+    case Action::ClimbUp:
+      return {1, [](LevelFile& f) { f.cell(1, 2).hasStairsUp = 1; }, [](Actions& f) { f.walk(100); }};
     case Action::ClimbDown:
       return {2, [](LevelFile& f) { f.cell(1, 1).hasStairsDown = 1; }, [](Actions& f) { f.walk(100); }};
     case Action::TakeKey:
-      return {1, [](LevelFile& f) { f.cell(1, 2).hasKey[2] = 1; }, [](Actions& f) { f.player->TouchedKeyKind = 2; }};
+      return {1, [](LevelFile& f) { f.cell(1, 2).hasKey[2] = 1; },
+              [](Actions& f) { f.player->TouchedKeyKind = 2; }};
     case Action::TakeMoney:
       return {1, [](LevelFile& f) { f.cell(1, 2).hasMoney[2] = 1; },
               [](Actions& f) { f.player->TouchedMoneyKind = f.room().money[2]->PatternIndex; }};
@@ -338,7 +340,8 @@ TEST(Actions, TheLiftOpensCarriesAndClosesThenArrives) {
   const struct {
     int32_t tick;
     int frame, alpha;
-  } arriving[] = {{59, 1, 0}, {60, 2, 0}, {101, 2, 2}, {227, 2, 254}, {239, 2, 254}, {240, 1, 254}, {270, 0, 254}};
+  } arriving[] = {{59, 1, 0},    {60, 2, 0},    {101, 2, 2},  {227, 2, 254},
+                  {239, 2, 254}, {240, 1, 254}, {270, 0, 254}};
   for (const auto& a : arriving) {
     f->through(a.tick);
     EXPECT_EQ(arrival->PatternIndex, a.frame) << a.tick;

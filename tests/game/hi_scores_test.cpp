@@ -13,7 +13,8 @@ TEST(HiScores, ResetWritesTheDefaultsOverEveryRow) {
   THiScoreTable table;
   for (auto& e : table) e = {"x", "Bob", "77"};
   ResetHiScores(table);
-  const char* const scores[] = {"9100", "8100", "7100", "6100", "5100", "4100", "3100", "2100", "1100", "100"};
+  const char* const scores[] = {"9100", "8100", "7100", "6100", "5100",
+                                "4100", "3100", "2100", "1100", "100"};
   for (size_t i = 1; i <= 10; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(table[i].Place, std::to_string(i));
@@ -27,18 +28,9 @@ TEST(HiScores, StoredScoreThatIsNotDecimalRanksAsZero) {
     std::string text;
     int32_t value;
   } cases[] = {
-      {"9100", 9100},
-      {"0", 0},
-      {"-5", -5},
-      {"2147483647", 2147483647},
-      {"", 0},
-      {"abc", 0},
-      {"12a", 0},
-      {" 12", 0},
-      {"+12", 0},
-      {"0x10", 0},
-      {"2147483648", 0},
-      {"99999999999999999999", 0},
+      {"9100", 9100}, {"0", 0},    {"-5", -5},        {"2147483647", 2147483647},
+      {"", 0},        {"abc", 0},  {"12a", 0},        {" 12", 0},
+      {"+12", 0},     {"0x10", 0}, {"2147483648", 0}, {"99999999999999999999", 0},
       {"\0true"s, 0},
   };
   for (const auto& c : cases) {

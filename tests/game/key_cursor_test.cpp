@@ -20,8 +20,9 @@ TEST(KeyCursor, PlacesItselfBesideTheFocusedEntry) {
     float x, y;
     int highlight;
   } cases[] = {
-      {9, 0, true, 0.4f, 422, 505, 0},   {15, 1, false, 0.4f, 335, 395, 1}, {3, 4, false, 0.4f, 60, 360, -1},
-      {5, 2, true, 0.7f, 325, 410, -1},  {6, 3, false, 1.0f, 420, 209, -1}, {6, 5, false, 0.6f, 330, 392, -1},
+      {9, 0, true, 0.4f, 422, 505, 0},   {15, 1, false, 0.4f, 335, 395, 1},
+      {3, 4, false, 0.4f, 60, 360, -1},  {5, 2, true, 0.7f, 325, 410, -1},
+      {6, 3, false, 1.0f, 420, 209, -1}, {6, 5, false, 0.6f, 330, 392, -1},
       {6, 7, false, 1.0f, 330, 392, -1},  // an entry the options do not have: scale 1, place kept
       {7, 1, false, 0.4f, 275, 530, -1}, {3, -1, false, 0.4f, 275, 530, -1},  // -1 in the menu: stays
   };

@@ -27,7 +27,8 @@ TEST(LevelBuild, WallsAndSceneryFitEachHouse) {
     EXPECT_EQ(counts["TFonCell"], c.fon) << c.level;
     EXPECT_EQ(counts["TBackDoor"], 1);
     for (Tmapsurf* wall : f.all<Tmapsurf>()) {
-      const int column = (static_cast<int>(wall->X) - k.originX) / 200, row = (static_cast<int>(wall->Y) - k.originY) / 200;
+      const int column = (static_cast<int>(wall->X) - k.originX) / 200,
+                row = (static_cast<int>(wall->Y) - k.originY) / 200;
       const int frame = wall->PatternIndex;
       if (column == 0) {
         EXPECT_EQ(frame, row == k.lastRow ? 1 : 0);
@@ -43,7 +44,8 @@ TEST(LevelBuild, WallsAndSceneryFitEachHouse) {
 TEST(LevelBuild, ObjectsTakeTheirPlacesInTheRoom) {
   const struct {
     int level, doorX, doorY, liftY, laserY, shift;
-  } cases[] = {{1, 145, 60, 5, 15, 0}, {2, 145, 37, 3, 8, 0}, {5, 152, 42, 10, 15, -4}, {6, 142, 61, 2, 15, 0}};
+  } cases[] = {
+      {1, 145, 60, 5, 15, 0}, {2, 145, 37, 3, 8, 0}, {5, 152, 42, 10, 15, -4}, {6, 142, 61, 2, 15, 0}};
   for (const auto& c : cases) {
     WorldFixture f(c.level);
     const LevelConstants& k = *findLevelConstants(c.level);

@@ -83,8 +83,10 @@ TEST(LevelFileRead, EachFieldComesFromItsOffsetAndIgnoredBytesStayIgnored) {
           }
         }
       }
-      if (field.isByte) bytes[kBlock + field.offset] = char(field.value);
-      else put32(bytes, kBlock + field.offset, field.value);
+      if (field.isByte)
+        bytes[kBlock + field.offset] = char(field.value);
+      else
+        put32(bytes, kBlock + field.offset, field.value);
 
       const LevelFile level = parseLevelFile(bytes);
       ASSERT_EQ(level.cells.size(), 1u);
@@ -184,7 +186,8 @@ TEST(LevelFileWrite, WhatIsWrittenReadsBackTheSameWithIgnoredBytesZero) {
   EXPECT_EQ(parseLevelFile(bytes), level);
   EXPECT_EQ(bytes.substr(8, kBlock - 8), std::string(kBlock - 8, '\0'));
   for (size_t block = 1; block <= 12; ++block)
-    for (size_t at : {0x19u, 0x24u, 0x28u, 0x5Bu, 0x7Fu}) EXPECT_EQ(bytes[block * kBlock + at], '\0') << block << " " << at;
+    for (size_t at : {0x19u, 0x24u, 0x28u, 0x5Bu, 0x7Fu})
+      EXPECT_EQ(bytes[block * kBlock + at], '\0') << block << " " << at;
 }
 
 TEST(LevelFileWrite, ALevelWhoseRoomsDoNotMatchItsSizeIsRefused) {
@@ -195,7 +198,8 @@ TEST(LevelFileWrite, ALevelWhoseRoomsDoNotMatchItsSizeIsRefused) {
 }
 
 TEST(LevelFileDisk, RoundTripAndMissingFilesAreNamed) {
-  const auto dir = std::filesystem::temp_directory_path() / ("nk-level-file-" + std::to_string(std::random_device{}()));
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("nk-level-file-" + std::to_string(std::random_device{}()));
   std::filesystem::create_directories(dir);
   const std::string path = (dir / "level1.vmap").string();
   writeLevelFile(path, sampleLevel());

@@ -24,7 +24,11 @@ TEST(PlayCommands, OneCommandATickInPriorityOrderClearingOnlyWhatItActsOn) {
       {{vk::Left, 'P'}, false, false, PlayCommand::Stand, {'P'}},
       {{'P', vk::F1, vk::Control}, false, false, PlayCommand::Pause, {vk::Control}},
       {{vk::F1}, false, false, PlayCommand::Pause, {}},
-      {{vk::Control, vk::Space, vk::Down, vk::Up}, false, false, PlayCommand::Use, {vk::Space, vk::Down, vk::Up}},
+      {{vk::Control, vk::Space, vk::Down, vk::Up},
+       false,
+       false,
+       PlayCommand::Use,
+       {vk::Space, vk::Down, vk::Up}},
       {{vk::Space, vk::Down, vk::Up}, false, false, PlayCommand::Take, {vk::Down, vk::Up}},
       {{vk::Down, vk::Up}, false, false, PlayCommand::ClimbDown, {vk::Up}},
       {{vk::Up}, false, false, PlayCommand::ClimbUp, {}},
@@ -67,8 +71,8 @@ TEST(PlayCommands, CtrlUsesTheDoorsAndTheLiftButNeverLeavesTheHouse) {
   } cases[] = {
       {"open door", 2, [](Commands& f, TPlayer& p) { p.AtDoor = true, f.room(2, 1).doorOpen = 1; },
        Action::WalkThroughDoor},
-      {"open door out of the house", 4, [](Commands& f, TPlayer& p) { p.AtDoor = true, f.room(4, 1).doorOpen = 1; },
-       std::nullopt},
+      {"open door out of the house", 4,
+       [](Commands& f, TPlayer& p) { p.AtDoor = true, f.room(4, 1).doorOpen = 1; }, std::nullopt},
       {"closed door opens anywhere", 4, [](Commands&, TPlayer& p) { p.AtDoor = true; }, Action::OpenDoor},
       {"locked door, key carried", 2,
        [](Commands& f, TPlayer& p) { p.AtDoor = true, f.room(2, 1).doorKey = 2, p.CarriedKeys[2] = 1; },
@@ -78,37 +82,50 @@ TEST(PlayCommands, CtrlUsesTheDoorsAndTheLiftButNeverLeavesTheHouse) {
        Action::MissingKey},
       {"door locked by a key that does not exist", 2,
        [](Commands& f, TPlayer& p) { p.AtDoor = true, f.room(2, 1).doorKey = 9; }, Action::MissingKey},
-      {"door while facing left", 2, [](Commands&, TPlayer& p) { p.AtDoor = true, faceLeft(p); }, std::nullopt},
+      {"door while facing left", 2, [](Commands&, TPlayer& p) { p.AtDoor = true, faceLeft(p); },
+       std::nullopt},
       {"open back door", 2,
-       [](Commands& f, TPlayer& p) { p.AtBackDoor = true, faceLeft(p), f.room(1, 1).hasDoor = f.room(1, 1).doorOpen = 1; },
+       [](Commands& f, TPlayer& p) {
+         p.AtBackDoor = true, faceLeft(p), f.room(1, 1).hasDoor = f.room(1, 1).doorOpen = 1;
+       },
        Action::WalkBack},
-      {"closed back door", 2, [](Commands& f, TPlayer& p) { p.AtBackDoor = true, faceLeft(p), f.room(1, 1).hasDoor = 1; },
+      {"closed back door", 2,
+       [](Commands& f, TPlayer& p) { p.AtBackDoor = true, faceLeft(p), f.room(1, 1).hasDoor = 1; },
        Action::OpenBackDoor},
       {"locked back door, key carried", 2,
        [](Commands& f, TPlayer& p) {
-         p.AtBackDoor = true, faceLeft(p), f.room(1, 1).hasDoor = 1, f.room(1, 1).doorKey = 0, p.CarriedKeys[0] = 1;
+         p.AtBackDoor = true, faceLeft(p), f.room(1, 1).hasDoor = 1, f.room(1, 1).doorKey = 0,
+         p.CarriedKeys[0] = 1;
        },
        Action::OpenBackDoorWithKey},
       {"locked back door, no key", 2,
-       [](Commands& f, TPlayer& p) { p.AtBackDoor = true, faceLeft(p), f.room(1, 1).hasDoor = 1, f.room(1, 1).doorKey = 3; },
+       [](Commands& f, TPlayer& p) {
+         p.AtBackDoor = true, faceLeft(p), f.room(1, 1).hasDoor = 1, f.room(1, 1).doorKey = 3;
+       },
        Action::MissingKey},
-      {"back door of the house's first room", 1, [](Commands&, TPlayer& p) { p.AtBackDoor = true, faceLeft(p); },
-       std::nullopt},
-      {"back door facing right", 2, [](Commands& f, TPlayer& p) { p.AtBackDoor = true, f.room(1, 1).hasDoor = 1; },
-       std::nullopt},
+      {"back door of the house's first room", 1,
+       [](Commands&, TPlayer& p) { p.AtBackDoor = true, faceLeft(p); }, std::nullopt},
+      {"back door facing right", 2,
+       [](Commands& f, TPlayer& p) { p.AtBackDoor = true, f.room(1, 1).hasDoor = 1; }, std::nullopt},
       {"wall without door, lift", 2,
-       [](Commands& f, TPlayer& p) { p.AtBackDoor = p.AtLift = true, faceLeft(p), f.room(2, 1).liftTargetColumn = 3; },
+       [](Commands& f, TPlayer& p) {
+         p.AtBackDoor = p.AtLift = true, faceLeft(p), f.room(2, 1).liftTargetColumn = 3;
+       },
        Action::RideLift},
       {"lift to the top floor", 2,
-       [](Commands& f, TPlayer& p) { p.AtLift = true, f.room(2, 1).liftTargetColumn = 4, f.room(2, 1).liftTargetRow = 0; },
+       [](Commands& f, TPlayer& p) {
+         p.AtLift = true, f.room(2, 1).liftTargetColumn = 4, f.room(2, 1).liftTargetRow = 0;
+       },
        Action::RideLift},
       {"lift beyond the last column", 2,
        [](Commands& f, TPlayer& p) { p.AtLift = true, f.room(2, 1).liftTargetColumn = 5; }, std::nullopt},
       {"lift below the ground floor", 2,
-       [](Commands& f, TPlayer& p) { p.AtLift = true, f.room(2, 1).liftTargetColumn = 2, f.room(2, 1).liftTargetRow = 3; },
+       [](Commands& f, TPlayer& p) {
+         p.AtLift = true, f.room(2, 1).liftTargetColumn = 2, f.room(2, 1).liftTargetRow = 3;
+       },
        std::nullopt},
-      {"lift into the outer wall", 2, [](Commands& f, TPlayer& p) { p.AtLift = true, f.room(2, 1).liftTargetColumn = 0; },
-       std::nullopt},
+      {"lift into the outer wall", 2,
+       [](Commands& f, TPlayer& p) { p.AtLift = true, f.room(2, 1).liftTargetColumn = 0; }, std::nullopt},
       {"nothing touched", 2, [](Commands&, TPlayer&) {}, std::nullopt},
   };
   test::WorldFixture w;
@@ -128,7 +145,8 @@ TEST(PlayCommands, SpaceTakesTheFirstThingTouchedAndClimbingNeedsAFloor) {
     std::function<void(TPlayer&)> touch;
     std::optional<Action> action;
   } takes[] = {
-      {[](TPlayer& q) { q.AtKey = q.AtMoney = q.AtLifePrize = q.AtTimePrize = q.AtSafe = true; }, Action::TakeKey},
+      {[](TPlayer& q) { q.AtKey = q.AtMoney = q.AtLifePrize = q.AtTimePrize = q.AtSafe = true; },
+       Action::TakeKey},
       {[](TPlayer& q) { q.AtMoney = q.AtLifePrize = q.AtTimePrize = q.AtSafe = true; }, Action::TakeMoney},
       {[](TPlayer& q) { q.AtLifePrize = q.AtTimePrize = q.AtSafe = true; }, Action::TakeLife},
       {[](TPlayer& q) { q.AtTimePrize = q.AtSafe = true; }, Action::TakeTime},
@@ -145,7 +163,7 @@ TEST(PlayCommands, SpaceTakesTheFirstThingTouchedAndClimbingNeedsAFloor) {
     bool atUp, atDown, up;
     std::optional<Action> action;
   } climbs[] = {
-      {1, true, false, true, Action::ClimbUp},   {0, true, false, true, std::nullopt},
+      {1, true, false, true, Action::ClimbUp},    {0, true, false, true, std::nullopt},
       {1, false, true, false, Action::ClimbDown}, {2, false, true, false, std::nullopt},
       {1, false, true, true, std::nullopt},       {1, true, false, false, std::nullopt},
   };

@@ -38,17 +38,21 @@ TEST(PlayerTouch, RecordsWhatHeTouchesInOrder) {
     int roomPosition;
     std::function<bool()> flag;
   } cases[] = {
-      {"money", [&] { return new TMoney(f.world, 300, 300, 3); }, 0, [&] { return p.AtMoney && p.TouchedMoneyKind == 3; }},
-      {"key", [&] { return new TKey(f.world, 300, 300, 2); }, 0, [&] { return p.AtKey && p.TouchedKeyKind == 2; }},
+      {"money", [&] { return new TMoney(f.world, 300, 300, 3); }, 0,
+       [&] { return p.AtMoney && p.TouchedMoneyKind == 3; }},
+      {"key", [&] { return new TKey(f.world, 300, 300, 2); }, 0,
+       [&] { return p.AtKey && p.TouchedKeyKind == 2; }},
       {"door near 150", [&] { return new TDoor(f.world, 340, 260); }, 146, [&] { return p.AtDoor; }},
       {"door too far", [&] { return new TDoor(f.world, 340, 260); }, 144, [&] { return !p.AtDoor; }},
       {"door behind", [&] { return new TDoor(f.world, 290, 260); }, 150, [&] { return !p.AtDoor; }},
       {"back door", [&] { return new TBackDoor(f.world, 269, 190); }, 5, [&] { return p.AtBackDoor; }},
-      {"back door too far", [&] { return new TBackDoor(f.world, 269, 190); }, 6, [&] { return !p.AtBackDoor; }},
+      {"back door too far", [&] { return new TBackDoor(f.world, 269, 190); }, 6,
+       [&] { return !p.AtBackDoor; }},
       {"safe", [&] { return new TSeif(f.world, 300, 300); }, 0, [&] { return p.AtSafe; }},
       {"lift inside", [&] { return new TLift(f.world, 300, 260); }, 0, [&] { return p.AtLift; }},
       {"lift edge", [&] { return new TLift(f.world, 320, 260); }, 0, [&] { return !p.AtLift; }},
-      {"stairs", [&] { return new TStairs(f.world, 290, 260, true); }, 0, [&] { return p.AtStairsUp && !p.AtStairsDown; }},
+      {"stairs", [&] { return new TStairs(f.world, 290, 260, true); }, 0,
+       [&] { return p.AtStairsUp && !p.AtStairsDown; }},
   };
   for (const auto& c : cases) {
     p.ClearTouching();
@@ -69,8 +73,8 @@ TEST(PlayerTouch, LaserCatchesOnlyLowAndAcrossHisPicture) {
   const struct {
     float x, y;
     bool catches;
-  } cases[] = {{250, 271, false}, {251, 271, true}, {309, 271, true}, {310, 271, false}, {280, 270, false},
-               {280, 400, true}};
+  } cases[] = {{250, 271, false}, {251, 271, true},  {309, 271, true},
+               {310, 271, false}, {280, 270, false}, {280, 400, true}};
   for (const auto& c : cases) {
     caught = 0;
     TLaser laser(f.world, 0, 0);

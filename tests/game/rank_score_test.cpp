@@ -20,7 +20,8 @@ TEST(RankScore, TheScoreTakesTheFirstRowItReaches) {
     for (size_t i = 1; i <= 10; ++i) {
       const bool hit = static_cast<int>(i) == c.hitRow;
       EXPECT_EQ(g.HiScores[i].Name, hit ? "Vor" : "Anonymous") << c.score << " row " << i;
-      EXPECT_EQ(g.HiScores[i].Score, hit ? std::to_string(c.score) : defaults[i].Score) << c.score << " row " << i;
+      EXPECT_EQ(g.HiScores[i].Score, hit ? std::to_string(c.score) : defaults[i].Score)
+          << c.score << " row " << i;
       EXPECT_EQ(g.HiScores[i].Place, std::to_string(i));
     }
   }

@@ -18,8 +18,8 @@ TEST(LevelDump, ShowsTheStoredValuesInFileOrderWithPlayableColumns) {
   put32(bytes, 4, 0);
   for (size_t block : {1u, 2u}) {
     const size_t b = block * kLevelBlockSize;
-    for (size_t at : {0x00u, 0x08u, 0x0Cu, 0x14u, 0x2Cu, 0x30u, 0x34u, 0x38u, 0x3Cu, 0x40u, 0x44u, 0x48u, 0x4Cu,
-                      0x50u, 0x54u})
+    for (size_t at : {0x00u, 0x08u, 0x0Cu, 0x14u, 0x2Cu, 0x30u, 0x34u, 0x38u, 0x3Cu, 0x40u, 0x44u, 0x48u,
+                      0x4Cu, 0x50u, 0x54u})
       put32(bytes, b + at, 0);
     for (size_t at : {0x04u, 0x05u, 0x06u, 0x07u, 0x10u, 0x18u, 0x58u, 0x59u, 0x5Au}) bytes[b + at] = 0;
   }
@@ -52,7 +52,8 @@ TEST(LevelDump, ShowsTheStoredValuesInFileOrderWithPlayableColumns) {
   std::string names;
   for (const auto& [key, value] : cell.items()) names += key + " ";
   EXPECT_EQ(names,
-            "row column interior door stairsUp stairsDown lift liftColumn liftRow doorOpen doorKey lit keyBoard keys "
+            "row column interior door stairsUp stairsDown lift liftColumn liftRow doorOpen doorKey lit "
+            "keyBoard keys "
             "guard cat money safe timePrize lifePrize laser ");
 }
 

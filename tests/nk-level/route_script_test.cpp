@@ -90,9 +90,7 @@ TEST(RouteScript, TheTimeBonusIsCountedBeforeEnterIsTaken) {
 
 TEST(RouteScript, WhatSpaceWouldTakeInsteadIsRefused) {
   const char* houses[] = {
-      "room 1 1: lit safe money=0\n",
-      "room 1 1: lit safe life-prize\n",
-      "room 1 1: lit safe time-prize\n",
+      "room 1 1: lit safe money=0\n", "room 1 1: lit safe life-prize\n", "room 1 1: lit safe time-prize\n",
       "room 1 1: lit door=1 key=0,1 up\nroom 1 0: down\nroom 2 1: safe\n",  // keys 0 and 1 overlap
   };
   for (const char* house : houses) {

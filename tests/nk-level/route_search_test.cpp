@@ -24,13 +24,16 @@ std::string actions(const Route& route) {
   return out;
 }
 
-bool mentions(const Route& route, const std::string& what) { return actions(route).find(what) != std::string::npos; }
+bool mentions(const Route& route, const std::string& what) {
+  return actions(route).find(what) != std::string::npos;
+}
 
 TEST(RouteSearch, WalkingOpeningAndCrackingAddUp) {
   const Route route = solve("room 1 2: lit door\nroom 2 2: safe\n");
   ASSERT_TRUE(route.won);
   // Walk 145 to the door and stand, open it, walk through, walk 4 to the safe and stand, crack it.
-  EXPECT_EQ(route.ticks, 145 + kStandTicks + kOpenDoorTicks + kWalkThroughTicks + 4 + kStandTicks + kCrackSafeTicks);
+  EXPECT_EQ(route.ticks,
+            145 + kStandTicks + kOpenDoorTicks + kWalkThroughTicks + 4 + kStandTicks + kCrackSafeTicks);
   EXPECT_EQ(route.steps.back().action, "cracks the safe");
   EXPECT_EQ(route.steps.back().endTick, route.ticks);
 }
@@ -76,8 +79,9 @@ TEST(RouteSearch, OneKeyOpensEveryDoorOfItsKind) {
   ASSERT_TRUE(route.won);
   // Key 0 is in reach from position 19; then on to the door at 145, twice opened with the one key.
   constexpr int32_t stand = kStandTicks;
-  EXPECT_EQ(route.ticks, 19 + stand + kTakeKeyTicks + 126 + stand + kOpenDoorWithKeyTicks + kWalkThroughTicks + 145 +
-                             stand + kOpenDoorWithKeyTicks + kWalkThroughTicks + 4 + stand + kCrackSafeTicks);
+  EXPECT_EQ(route.ticks, 19 + stand + kTakeKeyTicks + 126 + stand + kOpenDoorWithKeyTicks +
+                             kWalkThroughTicks + 145 + stand + kOpenDoorWithKeyTicks + kWalkThroughTicks + 4 +
+                             stand + kCrackSafeTicks);
 }
 
 TEST(RouteSearch, TheDoorOnTheLeftOpensFromItsRightSide) {
@@ -92,8 +96,8 @@ TEST(RouteSearch, TheDoorOnTheLeftOpensFromItsRightSide) {
 
 TEST(RouteSearch, TheQuickerOfTwoWaysWins) {
   // A lift straight to the safe beats three doors.
-  const Route route = solve(
-      "room 1 2: lit door lift=4,2\nroom 2 2: door\nroom 3 2: door\nroom 4 2: lift=1,2 safe\n");
+  const Route route =
+      solve("room 1 2: lit door lift=4,2\nroom 2 2: door\nroom 3 2: door\nroom 4 2: lift=1,2 safe\n");
   ASSERT_TRUE(route.won);
   EXPECT_EQ(route.steps.size(), 3u);  // start, the lift, the safe
 }

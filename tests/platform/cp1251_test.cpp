@@ -43,7 +43,9 @@ TEST(Cp1251, TheUpperHalfMapsToUnicodeAndBack) {
 
 TEST(Cp1251, KnownCharacters) {
   EXPECT_EQ(cp1251ToUtf8("\xC0\xFF\xA8\xB8"), "АяЁё");
-  EXPECT_EQ(utf8ToCp1251("Вор №1"), "\xC2\xEE\xF0 \xB9" "1");
+  EXPECT_EQ(utf8ToCp1251("Вор №1"),
+            "\xC2\xEE\xF0 \xB9"
+            "1");
 }
 
 TEST(Cp1251, WhatTheCodePageLacksBecomesAQuestionMark) {

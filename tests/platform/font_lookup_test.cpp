@@ -37,7 +37,8 @@ TEST(FontRasterizer, GlyphBitmapsSitOnThePenAtTheTopOfTheLine) {
   EXPECT_EQ(j.coverage.size(), static_cast<size_t>(j.width * j.height));
   const GlyphImage space = face->rasterize(U' ');
   EXPECT_EQ(space.advance, face->advance(U' '));
-  EXPECT_EQ(std::count(space.coverage.begin(), space.coverage.end(), 0), static_cast<long>(space.coverage.size()));
+  EXPECT_EQ(std::count(space.coverage.begin(), space.coverage.end(), 0),
+            static_cast<long>(space.coverage.size()));
   // Without anti-aliasing a pixel is covered fully or not at all.
   FontStyle hard;
   hard.antialiased = false;

@@ -30,7 +30,8 @@ TEST(HttpClient, FailuresComeBackWithoutABody) {
   for (const auto& c : cases) {
     ScoreServer server("OK|1|2|3|4|", c.mode);
     // A one-second time-out keeps the stalled case short.
-    const HttpReply reply = makeCurlHttpClient(std::chrono::seconds(1))->get(server.url() + "/cgi/version.pl?version");
+    const HttpReply reply =
+        makeCurlHttpClient(std::chrono::seconds(1))->get(server.url() + "/cgi/version.pl?version");
     EXPECT_FALSE(reply.ok) << c.name;
     EXPECT_TRUE(reply.body.empty()) << c.name;
     EXPECT_FALSE(reply.error.empty()) << c.name;

@@ -23,8 +23,11 @@ TEST(Shell, RelativeNamesAreOpenedFromTheWorkingFolder) {
   const struct {
     const char* name;
     const char* path;
-  } cases[] = {{"wdata/shop.url", "./wdata/shop.url"}, {"-help", "./-help"}, {"ls", "./ls"},
-               {"./game.exe", "./game.exe"}, {"/opt/game/x.pdf", "/opt/game/x.pdf"}};
+  } cases[] = {{"wdata/shop.url", "./wdata/shop.url"},
+               {"-help", "./-help"},
+               {"ls", "./ls"},
+               {"./game.exe", "./game.exe"},
+               {"/opt/game/x.pdf", "/opt/game/x.pdf"}};
   for (const auto& c : cases) EXPECT_EQ(launchablePath(c.name), c.path) << c.name;
 }
 

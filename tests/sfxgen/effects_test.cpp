@@ -15,10 +15,10 @@ struct Bounds {
 
 // Short, and long enough to be what they are; the siren sounds for at least 3 s.
 const std::map<std::string, Bounds> kLengths{
-    {"CLICK4.wav", {0.03, 0.15}},  {"SOUND2.wav", {0.05, 0.2}},   {"SWITCH-2.wav", {0.2, 0.6}},
-    {"BRFCSOPN.wav", {0.3, 0.8}},  {"CLICK22.wav", {0.3, 0.8}},   {"MYSTERY.wav", {0.4, 1.0}},
-    {"MUS_6.wav", {0.5, 1.2}},     {"DOWNER.wav", {1.5, 3.5}},    {"POLICE_S.wav", {3.0, 5.0}},
-    {"CUT.wav", {0.03, 0.15}},     {"TUTFILL.wav", {1.0, 2.5}},   {"AHHH.wav", {0.8, 1.6}},
+    {"CLICK4.wav", {0.03, 0.15}}, {"SOUND2.wav", {0.05, 0.2}}, {"SWITCH-2.wav", {0.2, 0.6}},
+    {"BRFCSOPN.wav", {0.3, 0.8}}, {"CLICK22.wav", {0.3, 0.8}}, {"MYSTERY.wav", {0.4, 1.0}},
+    {"MUS_6.wav", {0.5, 1.2}},    {"DOWNER.wav", {1.5, 3.5}},  {"POLICE_S.wav", {3.0, 5.0}},
+    {"CUT.wav", {0.03, 0.15}},    {"TUTFILL.wav", {1.0, 2.5}}, {"AHHH.wav", {0.8, 1.6}},
     {"WIP_RW.wav", {0.3, 1.0}},
 };
 

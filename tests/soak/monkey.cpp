@@ -23,11 +23,11 @@ constexpr int kLevelIntro = 11, kPlay = 12;
 constexpr int kPatientOneLevelIn = 4;
 
 constexpr std::array kChoices{
-    Choice{Move::Key, vk::Return, 7},  Choice{Move::Key, vk::Escape, 6},  Choice{Move::Key, vk::Left, 8},
-    Choice{Move::Key, vk::Right, 8},    Choice{Move::Key, vk::Up, 8},      Choice{Move::Key, vk::Down, 8},
-    Choice{Move::Key, vk::Space, 6},    Choice{Move::Key, vk::Control, 6}, Choice{Move::Key, vk::F1, 2},
-    Choice{Move::Key, 'P', 2},          Choice{Move::Key, vk::Back, 2},    Choice{Move::Letter, 0, 4},
-    Choice{Move::PointerMove, 0, 3},    Choice{Move::Click, 0, 4},
+    Choice{Move::Key, vk::Return, 7}, Choice{Move::Key, vk::Escape, 6},  Choice{Move::Key, vk::Left, 8},
+    Choice{Move::Key, vk::Right, 8},  Choice{Move::Key, vk::Up, 8},      Choice{Move::Key, vk::Down, 8},
+    Choice{Move::Key, vk::Space, 6},  Choice{Move::Key, vk::Control, 6}, Choice{Move::Key, vk::F1, 2},
+    Choice{Move::Key, 'P', 2},        Choice{Move::Key, vk::Back, 2},    Choice{Move::Letter, 0, 4},
+    Choice{Move::PointerMove, 0, 3},  Choice{Move::Click, 0, 4},
 };
 
 constexpr int totalWeight() {

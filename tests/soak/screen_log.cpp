@@ -31,7 +31,8 @@ void ScreenLog::print(std::ostream& out) const {
     out << (state < 10 ? "     " : "    ") << state << "  " << entries_.at(state) << "  " << frames << "\n";
   }
   out << "main menu visits: " << menuVisits_ << "; longest time away from it: " << longestAway_
-      << " frames; longest stay in one screen: " << longestStay_ << " frames in screen " << longestStayIn_ << "\n";
+      << " frames; longest stay in one screen: " << longestStay_ << " frames in screen " << longestStayIn_
+      << "\n";
 }
 
 }  // namespace nk::test

@@ -91,7 +91,8 @@ int run(const Settings& settings) {
     ok = false;
   }
   if (screens.longestAwayFromMenu() > settings.maxAwayFromMenu) {
-    std::cout << "FAIL: the main menu was out of reach for more than " << settings.maxAwayFromMenu << " frames\n";
+    std::cout << "FAIL: the main menu was out of reach for more than " << settings.maxAwayFromMenu
+              << " frames\n";
     ok = false;
   }
   if (screens.menuVisits() < 2 || !screens.reached(12)) {
@@ -106,7 +107,8 @@ int run(const Settings& settings) {
 
 int main(int argc, char** argv) {
   nk::test::Settings settings;
-  const char* usage = "usage: nk_soak [--frames N] [--seed N] [--max-stay FRAMES] [--max-away FRAMES] [--game-dir DIR]\n";
+  const char* usage =
+      "usage: nk_soak [--frames N] [--seed N] [--max-stay FRAMES] [--max-away FRAMES] [--game-dir DIR]\n";
   if (argc % 2 == 0) {
     std::cerr << usage;
     return 2;
@@ -114,12 +116,18 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; i += 2) {
     const std::string option = argv[i], value = argv[i + 1];
     try {
-      if (option == "--frames") settings.frames = std::stoll(value);
-      else if (option == "--seed") settings.seed = std::stoull(value);
-      else if (option == "--max-stay") settings.maxStay = std::stoll(value);
-      else if (option == "--max-away") settings.maxAwayFromMenu = std::stoll(value);
-      else if (option == "--game-dir") settings.gameDir = value;
-      else throw std::invalid_argument(option);
+      if (option == "--frames")
+        settings.frames = std::stoll(value);
+      else if (option == "--seed")
+        settings.seed = std::stoull(value);
+      else if (option == "--max-stay")
+        settings.maxStay = std::stoll(value);
+      else if (option == "--max-away")
+        settings.maxAwayFromMenu = std::stoll(value);
+      else if (option == "--game-dir")
+        settings.gameDir = value;
+      else
+        throw std::invalid_argument(option);
     } catch (const std::exception&) {
       std::cerr << usage;
       return 2;

@@ -16,7 +16,8 @@ std::string makeBmp(int width, int height, int bits, const std::vector<uint32_t>
   std::vector<uint32_t> palette;
   if (bits <= 8) {
     for (uint32_t p : argb) {
-      if (std::find(palette.begin(), palette.end(), p & 0xFFFFFFu) == palette.end()) palette.push_back(p & 0xFFFFFFu);
+      if (std::find(palette.begin(), palette.end(), p & 0xFFFFFFu) == palette.end())
+        palette.push_back(p & 0xFFFFFFu);
     }
     if (palette.size() > (size_t{1} << bits)) throw std::invalid_argument("too many colours for the depth");
   }
@@ -44,10 +45,12 @@ std::string makeBmp(int width, int height, int bits, const std::vector<uint32_t>
     for (int x = 0; x < width; ++x) {
       const uint32_t p = argb[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
       if (bits >= 24) {
-        for (int c = 0; c < bits / 8; ++c) line[static_cast<size_t>(x * bits / 8 + c)] = static_cast<char>(p >> (8 * c));
+        for (int c = 0; c < bits / 8; ++c)
+          line[static_cast<size_t>(x * bits / 8 + c)] = static_cast<char>(p >> (8 * c));
         continue;
       }
-      const auto index = static_cast<uint32_t>(std::find(palette.begin(), palette.end(), p & 0xFFFFFFu) - palette.begin());
+      const auto index =
+          static_cast<uint32_t>(std::find(palette.begin(), palette.end(), p & 0xFFFFFFu) - palette.begin());
       const size_t bit = static_cast<size_t>(x) * static_cast<size_t>(bits);
       const int shift = 8 - bits - static_cast<int>(bit % 8);
       line[bit / 8] = static_cast<char>(line[bit / 8] | static_cast<char>(index << shift));

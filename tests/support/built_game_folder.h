@@ -10,7 +10,8 @@ namespace nk::test {
 // where it does no harm.
 class BuiltGameFolder {
  public:
-  explicit BuiltGameFolder(const std::filesystem::path& gameDir) : previous_(std::filesystem::current_path()) {
+  explicit BuiltGameFolder(const std::filesystem::path& gameDir)
+      : previous_(std::filesystem::current_path()) {
     for (const char* sub : {"Data", "Sounds"}) {
       std::filesystem::create_directory_symlink(std::filesystem::absolute(gameDir) / sub, dir.path() / sub);
     }

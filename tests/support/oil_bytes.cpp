@@ -47,7 +47,11 @@ OilBytes& OilBytes::binary(std::string_view data) {
 }
 
 OilBytes& OilBytes::header(std::string_view componentName) {
-  return raw("TPF0").shortString("TImageListCollectionComponent").shortString(componentName).shortString("List").byte(14);
+  return raw("TPF0")
+      .shortString("TImageListCollectionComponent")
+      .shortString(componentName)
+      .shortString("List")
+      .byte(14);
 }
 
 OilBytes& OilBytes::footer() { return byte(0).byte(0).byte(0); }

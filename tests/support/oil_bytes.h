@@ -18,13 +18,13 @@ class OilBytes {
   OilBytes& int8(int8_t v);
   OilBytes& int16(int16_t v);
   OilBytes& int32(int32_t v);
-  OilBytes& string(std::string_view text);      // tag 6
-  OilBytes& longString(std::string_view text);  // tag 12
+  OilBytes& string(std::string_view text);         // tag 6
+  OilBytes& longString(std::string_view text);     // tag 12
   OilBytes& wideString(std::u16string_view text);  // tag 18
-  OilBytes& utf8String(std::string_view text);  // tag 20
-  OilBytes& ident(std::string_view name);       // tag 7
-  OilBytes& boolean(bool value);                // tag 8 or 9
-  OilBytes& binary(std::string_view data);      // tag 10
+  OilBytes& utf8String(std::string_view text);     // tag 20
+  OilBytes& ident(std::string_view name);          // tag 7
+  OilBytes& boolean(bool value);                   // tag 8 or 9
+  OilBytes& binary(std::string_view data);         // tag 10
 
   // "TPF0", class and component name, "List" and the collection tag.
   OilBytes& header(std::string_view componentName = "");

@@ -34,18 +34,18 @@ inline void addPlayPictures(TImageListCollection& list) {
     const char* name;
     int w, h, frames;
   } pictures[] = {
-      {"level1lift", 110, 180, 4}, {"level2lift", 110, 180, 4}, {"level1stairs", 100, 200, 2},
+      {"level1lift", 110, 180, 4}, {"level2lift", 110, 180, 4},   {"level1stairs", 100, 200, 2},
       {"fon", 200, 200, 6},        {"wideinterior", 120, 110, 6}, {"thininterior", 50, 180, 7},
-      {"seif", 60, 70, 1},         {"keysboard", 70, 60, 1},    {"keys", 12, 24, 4},
-      {"playerkeys", 28, 28, 4},   {"money", 40, 30, 4},        {"values", 40, 20, 4},
-      {"prizlife", 50, 50, 5},     {"priztime", 50, 50, 5},     {"guy", 80, 115, 10},
-      {"cat", 50, 40, 21},         {"laser", 100, 4, 2},        {"siren", 20, 20, 4},
-      {"heart", 30, 30, 6},        {"think", 160, 100, 1},      {"vor_idet", 60, 120, 8},
-      {"vor_oglyad", 60, 120, 14}, {"vor_take", 60, 120, 5},    {"vor_openwithkey", 60, 120, 9},
-      {"vor_crush", 60, 120, 11},  {"vor_onstairs", 60, 120, 2}, {"vor_scare", 60, 120, 1},
-      {"vor_lookup", 60, 120, 1},  {"vor_stoit", 60, 120, 1},   {"okna", 40, 40, 6},
-      {"panel", 150, 600, 1},      {"scr_fasthelp", 8, 6, 1},   {"scr_levcompl", 8, 6, 1},
-      {"seiftake", 8, 6, 1},       {"timesup", 8, 6, 1},        {"lose", 8, 6, 1},
+      {"seif", 60, 70, 1},         {"keysboard", 70, 60, 1},      {"keys", 12, 24, 4},
+      {"playerkeys", 28, 28, 4},   {"money", 40, 30, 4},          {"values", 40, 20, 4},
+      {"prizlife", 50, 50, 5},     {"priztime", 50, 50, 5},       {"guy", 80, 115, 10},
+      {"cat", 50, 40, 21},         {"laser", 100, 4, 2},          {"siren", 20, 20, 4},
+      {"heart", 30, 30, 6},        {"think", 160, 100, 1},        {"vor_idet", 60, 120, 8},
+      {"vor_oglyad", 60, 120, 14}, {"vor_take", 60, 120, 5},      {"vor_openwithkey", 60, 120, 9},
+      {"vor_crush", 60, 120, 11},  {"vor_onstairs", 60, 120, 2},  {"vor_scare", 60, 120, 1},
+      {"vor_lookup", 60, 120, 1},  {"vor_stoit", 60, 120, 1},     {"okna", 40, 40, 6},
+      {"panel", 150, 600, 1},      {"scr_fasthelp", 8, 6, 1},     {"scr_levcompl", 8, 6, 1},
+      {"seiftake", 8, 6, 1},       {"timesup", 8, 6, 1},          {"lose", 8, 6, 1},
       {"gamecompl", 8, 6, 1},
   };
   for (const auto& p : pictures) addPicture(list, p.name, p.w, p.h, p.frames);

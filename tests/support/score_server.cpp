@@ -43,7 +43,8 @@ ScoreServer::Request parseRequest(const std::string& head) {
     const size_t colon = line.find(':');
     if (colon == std::string::npos) continue;
     std::string name = line.substr(0, colon);
-    std::ranges::transform(name, name.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::ranges::transform(name, name.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     std::string value = line.substr(colon + 1);
     value.erase(0, value.find_first_not_of(' '));
     if (!value.empty() && value.back() == '\r') value.pop_back();

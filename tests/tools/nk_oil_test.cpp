@@ -41,7 +41,8 @@ const uint32_t M = 0xFFFF00FFu, B = 0xFF0000FFu, T = 0x40FF00FFu;
 class NkOilTest : public testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::path(testing::TempDir()) / ("nk_oil_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    dir = fs::path(testing::TempDir()) /
+          ("nk_oil_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::create_directories(dir / "art");
     writeFile(dir / "art" / "guy.png", *encodePng(4, 2, {M, B, B, M, B, T, M, B}));
     writeFile(dir / "art" / "wall.bmp", test::makeBmp(6, 3, 8, std::vector<uint32_t>(18, 0xFF102030u)));

@@ -98,7 +98,8 @@ TEST(Edit, CyrillicTextWithTheGamesCharacters) {
 TEST(CharFilter, CaseConversionTouchesOnlyItsCodes) {
   const struct {
     unsigned char in, upper, lower;
-  } cases[] = {{'a', 'A', 'a'}, {'Z', 'Z', 'z'}, {241, 209, 241}, {209, 209, 241}, {'1', '1', '1'}, {255, 255, 255}};
+  } cases[] = {{'a', 'A', 'a'}, {'Z', 'Z', 'z'}, {241, 209, 241},
+               {209, 209, 241}, {'1', '1', '1'}, {255, 255, 255}};
   for (const auto& c : cases) {
     EXPECT_EQ(UpperCase(c.in), c.upper) << int(c.in);
     EXPECT_EQ(LowerCase(c.in), c.lower) << int(c.in);

@@ -28,7 +28,8 @@ class FakeFont final : public TGuiFont {
   int TextWidth(const std::string& text) const override { return static_cast<int>(text.size()) * 10; }
   int TextHeight() const override { return 20; }
   void SetRotationCenter(float, float) override {}
-  void TextOutColor(int x, int y, float angle, float, float, uint32_t, const std::string& text, int) override {
+  void TextOutColor(int x, int y, float angle, float, float, uint32_t, const std::string& text,
+                    int) override {
     written.push_back({x, y, angle, text});
   }
   std::vector<Written> written;

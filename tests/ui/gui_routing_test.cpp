@@ -16,7 +16,9 @@ struct Heard {
     w.OnDblClick = [this, id](TNkGUIComponent&) { events.push_back("dblclick " + id); };
     w.OnMouseEnter = [this, id](TNkGUIComponent&) { events.push_back("enter " + id); };
     w.OnMouseLeave = [this, id](TNkGUIComponent&) { events.push_back("leave " + id); };
-    w.OnMouseDown = [this, id](TNkGUI&, MouseButton, TShiftState, int, int) { events.push_back("down " + id); };
+    w.OnMouseDown = [this, id](TNkGUI&, MouseButton, TShiftState, int, int) {
+      events.push_back("down " + id);
+    };
     w.OnMouseUp = [this, id](TNkGUI&, MouseButton, TShiftState, int, int) { events.push_back("up " + id); };
     w.OnKeyDown = [this, id](TNkGUIComponent&, uint16_t& key, TShiftState) {
       events.push_back("key " + id + " " + std::to_string(key));
@@ -186,7 +188,8 @@ TEST(GuiPointer, ButtonEventsFollowThePressedAndHoveredWidgets) {
          f.gui.ButtonDown(MouseButton::Right);
        },
        {}},
-      {"right press and release", [](GuiFixture& f) {
+      {"right press and release",
+       [](GuiFixture& f) {
          f.moveTo(10, 10);
          f.gui.ButtonDown(MouseButton::Right);
          f.gui.ButtonUp(MouseButton::Right);

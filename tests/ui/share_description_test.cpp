@@ -39,14 +39,16 @@ std::string join(const std::vector<std::string>& lines, const char* end = "\n") 
 }
 
 bool existing(std::string_view name) {
-  static const std::set<std::string, std::less<>> files = {"wdata\\back.png", "wdata\\n1.png", "wdata\\h1.png",
-                                                           "wdata\\game.url", "wdata\\n2.png", "wdata\\h2.png",
-                                                           "wdata\\w2.png", "C:\\back.png", "/wdata/back.png",
-                                                           "..\\back.png", "wdata\\..\\..\\back.png"};
+  static const std::set<std::string, std::less<>> files = {
+      "wdata\\back.png", "wdata\\n1.png", "wdata\\h1.png",          "wdata\\game.url",
+      "wdata\\n2.png",   "wdata\\h2.png", "wdata\\w2.png",          "C:\\back.png",
+      "/wdata/back.png", "..\\back.png",  "wdata\\..\\..\\back.png"};
   return files.count(name) != 0;
 }
 
-ShareDescription read(const std::vector<std::string>& lines) { return ReadShareDescription(join(lines), existing); }
+ShareDescription read(const std::vector<std::string>& lines) {
+  return ReadShareDescription(join(lines), existing);
+}
 
 TEST(ShareDescription, AValidDescriptionGivesItsButtonsAndCountdown) {
   const ShareDescription d = read(validLines());
@@ -65,7 +67,8 @@ TEST(ShareDescription, AValidDescriptionGivesItsButtonsAndCountdown) {
   const TButton& exit = d.Buttons[1];
   EXPECT_TRUE(exit.IsExit());
   EXPECT_FALSE(exit.Active);
-  EXPECT_EQ(std::vector<int32_t>({exit.WaitX, exit.WaitY, exit.Height}), std::vector<int32_t>({620, 520, 25}));
+  EXPECT_EQ(std::vector<int32_t>({exit.WaitX, exit.WaitY, exit.Height}),
+            std::vector<int32_t>({620, 520, 25}));
   EXPECT_EQ(exit.WaitFile, "wdata\\w2.png");
   EXPECT_EQ(d.BackgroundFile, "wdata\\back.png");
   EXPECT_EQ(d.CounterX, 400);
@@ -90,7 +93,8 @@ TEST(ShareDescription, WithoutTrueTheSizeFollowsTheExitButtonAndGreenAndBlueSwap
     const char* switchLine;
     const char* exitHeight;
     int32_t size;
-  } cases[] = {{"true", "25", 15}, {"FALSE", "24", 14}, {"", "26", 16}, {"TRUE!", "1", 1}, {"no", "333", 200}};
+  } cases[] = {
+      {"true", "25", 15}, {"FALSE", "24", 14}, {"", "26", 16}, {"TRUE!", "1", 1}, {"no", "333", 200}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.switchLine);
     std::vector<std::string> lines = validLines();
@@ -124,8 +128,8 @@ TEST(ShareDescription, TheShortestCountdownIsOverAtOnce) {
 TEST(ShareDescription, EveryProblemMakesItInvalidAndNamesTheLine) {
   const struct {
     const char* what;
-    size_t line;                       // 0-based
-    std::optional<std::string> text;   // none: the file ends before this line
+    size_t line;                      // 0-based
+    std::optional<std::string> text;  // none: the file ends before this line
     int problemLine;
   } cases[] = {
       {"empty file", 0, std::nullopt, 1},
@@ -174,7 +178,8 @@ TEST(ShareDescription, EveryProblemMakesItInvalidAndNamesTheLine) {
     }
     const ShareDescription d = read(lines);
     EXPECT_FALSE(d.Valid);
-    EXPECT_EQ(d.Problem.rfind("wdata\\config.ini line " + std::to_string(c.problemLine) + ": ", 0), 0u) << d.Problem;
+    EXPECT_EQ(d.Problem.rfind("wdata\\config.ini line " + std::to_string(c.problemLine) + ": ", 0), 0u)
+        << d.Problem;
   }
 }
 

@@ -78,7 +78,8 @@ TEST(XmWriter, BadScoresNameTheirLine) {
     const char* message;
   } cases[] = {
       {"instrument x nosuch\n", "line 1: unknown instrument kind \"nosuch\""},
-      {"instrument k kick\nvoice v k 1 64 128\nsection s 4\n v c4/2\nend\norder s\n", "line 5: voice \"v\" fills 2 of 4 rows"},
+      {"instrument k kick\nvoice v k 1 64 128\nsection s 4\n v c4/2\nend\norder s\n",
+       "line 5: voice \"v\" fills 2 of 4 rows"},
       {"instrument k kick\nvoice v k 1 64 128\nsection s 4\n v h4/4\nend\n", "line 4: \"h4\" is no note"},
       {"bpm 7\n", "line 1: \"7\" is not a number from 32 to 255"},
       {"order nowhere\n", "line 1: no section \"nowhere\""},
@@ -97,7 +98,8 @@ TEST(XmWriter, NoteNames) {
   const struct {
     const char* name;
     uint8_t note;
-  } cases[] = {{"c4", 49}, {"c#4", 50}, {"db4", 50}, {"bb3", 47}, {"b3", 48}, {"c0", 1}, {"b7", 96}, {"x4", 0}, {"c", 0}, {"c8", 0}};
+  } cases[] = {{"c4", 49}, {"c#4", 50}, {"db4", 50}, {"bb3", 47}, {"b3", 48},
+               {"c0", 1},  {"b7", 96},  {"x4", 0},   {"c", 0},    {"c8", 0}};
   for (const auto& c : cases) EXPECT_EQ(NoteNumber(c.name), c.note) << c.name;
 }
 

@@ -118,7 +118,9 @@ void outerWall(cairo_t* cr, const House& h, Rect r) {
   cairo_paint(cr);
   Rng rng(static_cast<uint64_t>(h.level) * 977 + static_cast<uint64_t>(r.w * 31 + r.h));
   const std::string& kind = h.outerKind;
-  auto varied = [&](Rgb c) { return mix(c, rng.next() < 0.5 ? darker(c, 0.25) : lighter(c, 0.12), rng.next()); };
+  auto varied = [&](Rgb c) {
+    return mix(c, rng.next() < 0.5 ? darker(c, 0.25) : lighter(c, 0.12), rng.next());
+  };
   if (kind == "brick" || kind == "stone") {
     const double rowH = kind == "brick" ? 10 : 17;
     for (int row = 0; row * rowH < r.h + rowH; ++row) {
@@ -206,11 +208,12 @@ void door(cairo_t* cr, const House& h, Rect r, bool open) {
     const double pw = leaf.w - 10, ph = (leaf.h - 18) / 2;
     for (int i = 0; i < 2; ++i) {
       roundedRect(cr, leaf.x + 5, leaf.y + 6 + i * (ph + 6), pw, ph, 2);
-      shaded(cr, darker(h.wood, 0.12), {0, leaf.y + 6 + i * (ph + 6) + ph}, {0, leaf.y + 6 + i * (ph + 6)}, 1.0,
-             0.25);
+      shaded(cr, darker(h.wood, 0.12), {0, leaf.y + 6 + i * (ph + 6) + ph}, {0, leaf.y + 6 + i * (ph + 6)},
+             1.0, 0.25);
     }
     ellipse(cr, leaf.x + 5, leaf.y + leaf.h * 0.55, 2.8, 2.8);
-    shaded(cr, h.metal, {leaf.x + 3, leaf.y + leaf.h * 0.55 - 3}, {leaf.x + 8, leaf.y + leaf.h * 0.55 + 3}, 1.0);
+    shaded(cr, h.metal, {leaf.x + 3, leaf.y + leaf.h * 0.55 - 3}, {leaf.x + 8, leaf.y + leaf.h * 0.55 + 3},
+           1.0);
     return;
   }
   // The dark doorway with the next room's warm spill at its foot, and the leaf swung towards us.

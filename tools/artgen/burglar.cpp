@@ -67,7 +67,8 @@ Build burglarBuild(Held held, double keyTurn) {
   };
   b.hat = [](cairo_t* cr, Point h, double r, const Pose& p) {
     cairo_move_to(cr, h.x - r * 1.02, h.y - r * 0.3);
-    cairo_curve_to(cr, h.x - r * 1.05, h.y - r * 1.35, h.x + r * 1.05, h.y - r * 1.35, h.x + r * 1.02, h.y - r * 0.3);
+    cairo_curve_to(cr, h.x - r * 1.05, h.y - r * 1.35, h.x + r * 1.05, h.y - r * 1.35, h.x + r * 1.02,
+                   h.y - r * 0.3);
     cairo_close_path(cr);
     shaded(cr, kCap, {h.x - r, h.y - r}, {h.x + r, h.y});
     // the peak points the way he looks
@@ -94,8 +95,9 @@ Build burglarBuild(Held held, double keyTurn) {
       case Held::Dial:  // the clicks he listens for
         for (int i = 0; i < 3; ++i) {
           const double a = (-60 + i * 45) * M_PI / 180;
-          limb(cr, {{hand.x + 6 * std::cos(a), hand.y - 4 + 6 * std::sin(a)},
-                    {hand.x + 10 * std::cos(a), hand.y - 4 + 10 * std::sin(a)}},
+          limb(cr,
+               {{hand.x + 6 * std::cos(a), hand.y - 4 + 6 * std::sin(a)},
+                {hand.x + 10 * std::cos(a), hand.y - 4 + 10 * std::sin(a)}},
                1.2, hex(0xFFF0A0), 0);
         }
         break;
@@ -106,8 +108,7 @@ Build burglarBuild(Held held, double keyTurn) {
         cairo_restore(cr);
         glow(cr, hand.x, hand.y - 6, 12, hex(0xFFF0A0), 0.6);
         break;
-      case Held::Nothing:
-        break;
+      case Held::Nothing: break;
     }
   };
   return b;
@@ -332,13 +333,15 @@ void addBurglar(Catalog& c, const Houses&) {
   c.add("vor_idet", kW, kH, 8, [](cairo_t* cr, int f) { drawBurglar(cr, walk(f)); });
   c.add("vor_oglyad", kW, kH, 14, [](cairo_t* cr, int f) { drawBurglar(cr, lookingRound(f)); });
   c.add("vor_stoit", kW, kH, 1, [](cairo_t* cr, int) { drawBurglar(cr, atEase()); });
-  c.add("vor_take", kW, kH, 5, [](cairo_t* cr, int f) { drawBurglar(cr, taking(f), f >= 3 ? Held::Loot : Held::Nothing); });
+  c.add("vor_take", kW, kH, 5,
+        [](cairo_t* cr, int f) { drawBurglar(cr, taking(f), f >= 3 ? Held::Loot : Held::Nothing); });
   c.add("vor_openwithkey", kW, kH, 9, [](cairo_t* cr, int f) {
     static const double turn[9] = {0, 0, 0, 0.35, 0.7, 1, 0.7, 1, 0.3};
     drawBurglar(cr, keyWork(f), Held::Key, turn[f]);
   });
-  c.add("vor_crush", kW, kH, 11,
-        [](cairo_t* cr, int f) { drawBurglar(cr, safeWork(f), f >= 1 && f < 9 ? Held::Dial : Held::Nothing); });
+  c.add("vor_crush", kW, kH, 11, [](cairo_t* cr, int f) {
+    drawBurglar(cr, safeWork(f), f >= 1 && f < 9 ? Held::Dial : Held::Nothing);
+  });
   c.add("vor_onstairs", kW, kH, 2, [](cairo_t* cr, int f) { drawBurglar(cr, climbing(f)); });
   c.add("vor_scare", kW, kH, 1, [](cairo_t* cr, int) { drawBurglar(cr, frightened()); });
   c.add("vor_lookup", kW, kH, 1, [](cairo_t* cr, int) { drawBurglar(cr, lookingUp()); });

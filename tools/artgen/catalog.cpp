@@ -27,9 +27,7 @@ Catalog buildCatalog(const Houses& houses) {
   return catalog;
 }
 
-int columnsOf(const Picture& picture) {
-  return std::clamp(2048 / picture.tileW, 1, picture.frames);
-}
+int columnsOf(const Picture& picture) { return std::clamp(2048 / picture.tileW, 1, picture.frames); }
 
 Canvas render(const Picture& picture) {
   const int columns = columnsOf(picture);

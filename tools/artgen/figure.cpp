@@ -134,7 +134,8 @@ Joints drawFigure(cairo_t* cr, const Build& b, const Pose& pose) {
   drawLeg(cr, b, hip, front, footAngle(pose.frontLeg), 0);
   // head
   ellipse(cr, j.head.x, j.head.y, b.body.headR, b.body.headR);
-  shaded(cr, b.skin, {j.head.x - b.body.headR, j.head.y - b.body.headR}, {j.head.x + b.body.headR, j.head.y + b.body.headR}, kLine, 0.18);
+  shaded(cr, b.skin, {j.head.x - b.body.headR, j.head.y - b.body.headR},
+         {j.head.x + b.body.headR, j.head.y + b.body.headR}, kLine, 0.18);
   const double earX = j.head.x - b.body.headR * 0.3 * pose.turn;
   if (std::abs(pose.turn) > 0.3) {
     ellipse(cr, earX, j.head.y + 1, b.body.headR * 0.2, b.body.headR * 0.28);

@@ -17,7 +17,7 @@ enum class Mouth { Smile, Flat, Open, Grin, Frown };
 
 // How a figure stands in one frame. Figures face right.
 struct Pose {
-  double lean = 0;  // torso from vertical, degrees, positive forward
+  double lean = 0;   // torso from vertical, degrees, positive forward
   double shift = 0;  // the hip's offset from the build's place: reaching poses step back to keep the hands in
   Joint frontArm{8, 20}, backArm{-8, 20};
   Joint frontLeg, backLeg;

@@ -206,7 +206,8 @@ void bookcase(cairo_t* cr) {
     for (double x = 8; x < 41;) {
       const double w = rng.range(3, 6), h = rng.range(18, 27);
       cairo_rectangle(cr, x, y + 28 - h, w, h);
-      static constexpr Rgb spines[] = {hex(0x9C2F3A), hex(0x2F5FA8), hex(0x3F8A4A), hex(0xD9A23B), hex(0x6A4A8A)};
+      static constexpr Rgb spines[] = {hex(0x9C2F3A), hex(0x2F5FA8), hex(0x3F8A4A), hex(0xD9A23B),
+                                       hex(0x6A4A8A)};
       shaded(cr, spines[rng.below(5)], {x, 0}, {x + w, 0}, 0.8);
       x += w + 0.5;
     }
@@ -284,8 +285,8 @@ void safe(cairo_t* cr) {
   shaded(cr, hex(0xC9CFD8), {18, 18}, {42, 42});
   for (int i = 0; i < 12; ++i) {
     const double a = i * M_PI / 6;
-    limb(cr, {{30 + 9 * std::cos(a), 30 + 9 * std::sin(a)}, {30 + 12 * std::cos(a), 30 + 12 * std::sin(a)}}, 0.8,
-         kInk, 0);
+    limb(cr, {{30 + 9 * std::cos(a), 30 + 9 * std::sin(a)}, {30 + 12 * std::cos(a), 30 + 12 * std::sin(a)}},
+         0.8, kInk, 0);
   }
   ellipse(cr, 30, 30, 5, 5);
   shaded(cr, hex(0xB0303A), {26, 26}, {34, 34}, 1.0);

@@ -43,7 +43,8 @@ void gunAndFlash(cairo_t* cr, const Joints& j, const GuardFrame& f) {
   }
   cairo_restore(cr);
   ellipse(cr, j.frontHand.x, j.frontHand.y, 4, 4);  // the fist over the grip
-  shaded(cr, hex(0xF0C8A0), {j.frontHand.x - 4, j.frontHand.y - 4}, {j.frontHand.x + 4, j.frontHand.y + 4}, 1.2);
+  shaded(cr, hex(0xF0C8A0), {j.frontHand.x - 4, j.frontHand.y - 4}, {j.frontHand.x + 4, j.frontHand.y + 4},
+         1.2);
 }
 
 Build guardBuild(const GuardFrame& frame) {
@@ -61,8 +62,11 @@ Build guardBuild(const GuardFrame& frame) {
     cairo_rectangle(cr, j.hip.x - 2, j.hip.y - 10, 5, 7);
     setColor(cr, hex(0xE0C060));
     cairo_fill(cr);
-    polygon(cr, {{j.neck.x + 3, j.neck.y + 10}, {j.neck.x + 8, j.neck.y + 8}, {j.neck.x + 9, j.neck.y + 14},
-                 {j.neck.x + 5.5, j.neck.y + 17}, {j.neck.x + 2, j.neck.y + 14}});  // badge
+    polygon(cr, {{j.neck.x + 3, j.neck.y + 10},
+                 {j.neck.x + 8, j.neck.y + 8},
+                 {j.neck.x + 9, j.neck.y + 14},
+                 {j.neck.x + 5.5, j.neck.y + 17},
+                 {j.neck.x + 2, j.neck.y + 14}});  // badge
     flat(cr, hex(0xF2D060), 0.8);
     for (double y = j.neck.y + 8; y < j.hip.y - 10; y += 8) {
       ellipse(cr, j.neck.x + 10, y, 1.2, 1.2);
@@ -82,7 +86,9 @@ Build guardBuild(const GuardFrame& frame) {
     flat(cr, hex(0x4A2E20), 1.0);  // the moustache
   };
   b.hat = [](cairo_t* cr, Point h, double r, const Pose& p) {
-    polygon(cr, {{h.x - r * 1.05, h.y - r * 0.35}, {h.x - r * 1.2, h.y - r * 1.25}, {h.x + r * 1.2, h.y - r * 1.25},
+    polygon(cr, {{h.x - r * 1.05, h.y - r * 0.35},
+                 {h.x - r * 1.2, h.y - r * 1.25},
+                 {h.x + r * 1.2, h.y - r * 1.25},
                  {h.x + r * 1.05, h.y - r * 0.35}});
     shaded(cr, kUniform, {h.x, h.y - r * 1.3}, {h.x, h.y - r * 0.3});
     cairo_rectangle(cr, h.x - r * 1.05, h.y - r * 0.62, r * 2.1, r * 0.28);

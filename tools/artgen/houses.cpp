@@ -26,12 +26,19 @@ Rgb parseColour(const std::string& word, const Source& at) {
 }
 
 void assign(House& house, const std::string& key, const std::string& value, const Source& at) {
-  static const std::map<std::string, Rgb House::*> colours = {
-      {"wallpaper", &House::wallpaper}, {"wallpaper-ink", &House::wallpaperInk}, {"wainscot", &House::wainscot},
-      {"floor", &House::floor},         {"trim", &House::trim},                  {"wood", &House::wood},
-      {"fabric", &House::fabric},       {"outer", &House::outer},                {"mortar", &House::mortar},
-      {"metal", &House::metal},         {"leaves", &House::leaves},              {"sky", &House::sky},
-      {"lamp", &House::lamp}};
+  static const std::map<std::string, Rgb House::*> colours = {{"wallpaper", &House::wallpaper},
+                                                              {"wallpaper-ink", &House::wallpaperInk},
+                                                              {"wainscot", &House::wainscot},
+                                                              {"floor", &House::floor},
+                                                              {"trim", &House::trim},
+                                                              {"wood", &House::wood},
+                                                              {"fabric", &House::fabric},
+                                                              {"outer", &House::outer},
+                                                              {"mortar", &House::mortar},
+                                                              {"metal", &House::metal},
+                                                              {"leaves", &House::leaves},
+                                                              {"sky", &House::sky},
+                                                              {"lamp", &House::lamp}};
   static const std::map<std::string, std::string House::*> words = {{"wallpaper-kind", &House::wallpaperKind},
                                                                     {"floor-kind", &House::floorKind},
                                                                     {"outer-kind", &House::outerKind},
@@ -73,7 +80,8 @@ Houses loadHouses(const std::string& path) {
   for (int level = 1; level <= 6; ++level) {
     if (keysSeen[level] != 17) {
       at.line = 0;
-      at.fail("level " + std::to_string(level) + " needs all 17 keys, has " + std::to_string(keysSeen[level]));
+      at.fail("level " + std::to_string(level) + " needs all 17 keys, has " +
+              std::to_string(keysSeen[level]));
     }
   }
   return houses;
@@ -81,7 +89,7 @@ Houses loadHouses(const std::string& path) {
 
 const LevelGeometry& geometryOf(int level) {
   static const LevelGeometry table[6] = {
-      {145, 60, -71, 5, 0}, {145, 37, -71, 3, 0}, {145, 37, -71, 3, 0},
+      {145, 60, -71, 5, 0}, {145, 37, -71, 3, 0},  {145, 37, -71, 3, 0},
       {152, 42, -71, 5, 0}, {152, 42, -72, 10, 4}, {142, 61, -80, 2, 0},
   };
   return table[level - 1];

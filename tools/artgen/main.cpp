@@ -29,7 +29,8 @@ int writeAll(const Catalog& catalog, const fs::path& dir) {
       std::cerr << "artgen: cannot write " << (dir / file).string() << "\n";
       return 1;
     }
-    manifest += p.name + "\t" + file + "\ttile=" + std::to_string(p.tileW) + "x" + std::to_string(p.tileH) + "\n";
+    manifest +=
+        p.name + "\t" + file + "\ttile=" + std::to_string(p.tileW) + "x" + std::to_string(p.tileH) + "\n";
   }
   // Written last and only when complete, so the build's timestamp on it means "all pictures done".
   const fs::path temp = dir / "data.manifest.tmp";

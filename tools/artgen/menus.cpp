@@ -82,7 +82,8 @@ void onOff(cairo_t* cr, bool on, bool lit) {
   const double knob = on ? track.x + track.w - 20 : track.x + 20;
   ellipse(cr, knob, 30, 15, 15);
   shaded(cr, lit ? hex(0xF4F0E0) : hex(0x8A8AA0), {knob - 15, 15}, {knob + 15, 45}, 2);
-  const Caption look = lit ? labelLook(18) : Caption{{kDisplayFace, 18}, hex(0x9A9AB8), hex(0x6A6A88), 1.5, 0};
+  const Caption look =
+      lit ? labelLook(18) : Caption{{kDisplayFace, 18}, hex(0x9A9AB8), hex(0x6A6A88), 1.5, 0};
   caption(cr, on ? "Вкл" : "Выкл", on ? 38 : 70, 19, look);
 }
 
@@ -92,15 +93,26 @@ void addMenus(Catalog& c, const Houses&) {
   c.add("mainback", kScreenW, kScreenH, 2, menuBackground);
   c.add("b_logo", kScreenW, 80, 1, [](cairo_t* cr, int) { logoStrip(cr); });
   // Main-menu captions are large; the game puts each button at its own x, so widths follow the words.
-  for (const Named& b : {Named{"b_stgame", "Начать игру"}, {"b_opt", "Настройки"}, {"b_hiscr", "Рекорды"},
-                         {"b_help", "Помощь"}, {"b_visit", "Другие игры"}, {"b_exit", "Выход"}}) {
+  for (const Named& b : {Named{"b_stgame", "Начать игру"},
+                         {"b_opt", "Настройки"},
+                         {"b_hiscr", "Рекорды"},
+                         {"b_help", "Помощь"},
+                         {"b_visit", "Другие игры"},
+                         {"b_exit", "Выход"}}) {
     const int w = static_cast<int>(buttonWidth(b.text, 32));
-    c.add(b.name, w, 58, 1, [b, w](cairo_t* cr, int) { button(cr, {0, 0, static_cast<double>(w), 58}, b.text, false, 32); });
+    c.add(b.name, w, 58, 1, [b, w](cairo_t* cr, int) {
+      button(cr, {0, 0, static_cast<double>(w), 58}, b.text, false, 32);
+    });
   }
-  for (const Named& b : {Named{"b_back", "В меню"}, {"b_next", "Далее"}, {"b_prev", "Назад"},
-                         {"b_clrhiscr", "Очистить"}, {"b_viewwhiscr", "Онлайн"}}) {
+  for (const Named& b : {Named{"b_back", "В меню"},
+                         {"b_next", "Далее"},
+                         {"b_prev", "Назад"},
+                         {"b_clrhiscr", "Очистить"},
+                         {"b_viewwhiscr", "Онлайн"}}) {
     const int w = std::max(170, static_cast<int>(buttonWidth(b.text, 28)));
-    c.add(b.name, w, 54, 1, [b, w](cairo_t* cr, int) { button(cr, {0, 0, static_cast<double>(w), 54}, b.text, false, 28); });
+    c.add(b.name, w, 54, 1, [b, w](cairo_t* cr, int) {
+      button(cr, {0, 0, static_cast<double>(w), 54}, b.text, false, 28);
+    });
   }
   // Pattern 0 is the button, pattern 1 the same button highlighted (drawn over it when selected).
   for (const Named& b : {Named{"b_apply", "Применить"}, {"b_cancel", "Отмена"}}) {

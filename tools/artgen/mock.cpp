@@ -29,7 +29,8 @@ class Screen {
     blit(cr(), p, *rendered, frame, at);
   }
   // The game's own numbers, in the display face as it would write them.
-  void number(const std::string& text, double x, double y, Rgb colour, double px = 26, Align align = Align::Center) {
+  void number(const std::string& text, double x, double y, Rgb colour, double px = 26,
+              Align align = Align::Center) {
     plain(cr(), text, x, y, {kDisplayFace, px}, colour, align);
   }
   bool write(const fs::path& path) const { return canvas_.writePng(path.string()); }

@@ -69,7 +69,9 @@ void skyline(cairo_t* cr, double width, double baseY, double height, uint64_t se
 void streetLamp(cairo_t* cr, double x, double groundY, double height) {
   glow(cr, x, groundY - height + 6, 70, hex(0xFFD88A), 0.35);
   limb(cr, {{x, groundY}, {x, groundY - height + 10}}, 4, hex(0x2A2C38), 1.2);
-  polygon(cr, {{x - 8, groundY - height + 14}, {x + 8, groundY - height + 14}, {x + 5, groundY - height},
+  polygon(cr, {{x - 8, groundY - height + 14},
+               {x + 8, groundY - height + 14},
+               {x + 5, groundY - height},
                {x - 5, groundY - height}});
   shaded(cr, hex(0xFFE6A0), {x, groundY - height}, {x, groundY - height + 14}, 1.4, 0.2);
   polygon(cr, {{x - 9, groundY - height}, {x + 9, groundY - height}, {x, groundY - height - 7}});

@@ -18,9 +18,9 @@ void streetLamp(cairo_t* cr, double x, double groundY, double height);
 
 // A house seen from the street: its wall, a gabled roof with a chimney, dark windows, a front door.
 struct Facade {
-  Rect wall;         // from the eaves to the pavement
-  double roofRise;   // how high the gable rises above the wall
-  double doorX;      // left edge of the front door
+  Rect wall;        // from the eaves to the pavement
+  double roofRise;  // how high the gable rises above the wall
+  double doorX;     // left edge of the front door
 };
 void facade(cairo_t* cr, const House& house, const Facade& f, uint64_t seed);
 // A window of a house on the street, dark or lit from inside; w x h.

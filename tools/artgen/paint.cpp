@@ -83,7 +83,8 @@ static void fillWith(cairo_t* cr, cairo_pattern_t* p, std::initializer_list<Stop
 }
 
 void gradientFill(cairo_t* cr, Point from, Rgb c0, Point to, Rgb c1, double alpha) {
-  fillWith(cr, cairo_pattern_create_linear(from.x, from.y, to.x, to.y), {{0, c0, alpha}, {1, c1, alpha}}, true);
+  fillWith(cr, cairo_pattern_create_linear(from.x, from.y, to.x, to.y), {{0, c0, alpha}, {1, c1, alpha}},
+           true);
 }
 
 void linearFill(cairo_t* cr, Point from, Point to, std::initializer_list<Stop> stops) {

@@ -37,7 +37,9 @@ void stairsUp(cairo_t* cr) {
   // the side of the flight: panels under the stringer
   for (int i = 2; i < steps; i += 3) {
     const double x = i * run + 4;
-    polygon(cr, {{x, kFloorY - 6}, {x, kFloorY - (i + 1) * rise + 14}, {x + run * 2.2, kFloorY - (i + 3.2) * rise + 14},
+    polygon(cr, {{x, kFloorY - 6},
+                 {x, kFloorY - (i + 1) * rise + 14},
+                 {x + run * 2.2, kFloorY - (i + 3.2) * rise + 14},
                  {x + run * 2.2, kFloorY - 6}});
     shaded(cr, darker(kStairWood, 0.2), {x, kFloorY}, {x + run * 2, 0}, 1.0, 0.2);
   }
@@ -55,8 +57,10 @@ void stairsUp(cairo_t* cr) {
   }
   // the stringer runs under the inner corners of the steps; balusters and the handrail above
   limb(cr, {{0, kFloorY + 8}, {kStairsW, kFloorY - steps * rise + 8}}, 6, darker(kStairWood, 0.05), 1.2);
-  for (int i = 1; i < steps; ++i) baluster(cr, i * run + run / 2, kFloorY - (i + 1) * rise - 34, kFloorY - (i + 1) * rise);
-  limb(cr, {{0, kFloorY - rise - 40}, {kStairsW, kFloorY - (steps + 1) * rise - 40}}, 4, lighter(kStairWood, 0.1), 1.2);
+  for (int i = 1; i < steps; ++i)
+    baluster(cr, i * run + run / 2, kFloorY - (i + 1) * rise - 34, kFloorY - (i + 1) * rise);
+  limb(cr, {{0, kFloorY - rise - 40}, {kStairsW, kFloorY - (steps + 1) * rise - 40}}, 4,
+       lighter(kStairWood, 0.1), 1.2);
   newel(cr, 5, kFloorY - rise - 44, kFloorY);
 }
 
@@ -149,8 +153,8 @@ void lift(cairo_t* cr, const LiftLook& look, int frame) {
       cairo_set_line_width(cr, 1.6);
       cairo_stroke(cr);
       cairo_restore(cr);
-      limb(cr, {{side == 0 ? x0 + w : x0, opening.y}, {side == 0 ? x0 + w : x0, opening.y + opening.h}}, 3, look.door,
-           1.0);
+      limb(cr, {{side == 0 ? x0 + w : x0, opening.y}, {side == 0 ? x0 + w : x0, opening.y + opening.h}}, 3,
+           look.door, 1.0);
     }
   } else {
     for (int side = 0; side < 2; ++side) {
@@ -180,14 +184,16 @@ void addPassages(Catalog& c, const Houses& houses) {
     const House& h = houses.level(level);
     const LevelGeometry& g = geometryOf(level);
     const int w = kRoom - g.doorX, height = kFloorY - g.doorY + g.contentShift;
-    c.add("level" + std::to_string(level) + "doors", w, height, 2,
-          [&h, w, height](cairo_t* cr, int f) { door(cr, h, {0, 0, static_cast<double>(w), static_cast<double>(height)}, f == 1); });
+    c.add("level" + std::to_string(level) + "doors", w, height, 2, [&h, w, height](cairo_t* cr, int f) {
+      door(cr, h, {0, 0, static_cast<double>(w), static_cast<double>(height)}, f == 1);
+    });
   }
   static const LiftLook steel{hex(0x8E98A8), hex(0xB8C2CF), hex(0xC9A77A), false};
   static const LiftLook brass{hex(0xB8893E), hex(0xD9AE55), hex(0x8B5A3A), true};
   c.add("level1lift", kLiftW, kLiftH, 4, [](cairo_t* cr, int f) { lift(cr, steel, f); });
   c.add("level2lift", kLiftW, kLiftH, 4, [](cairo_t* cr, int f) { lift(cr, brass, f); });
-  c.add("level1stairs", kStairsW, kStairsH, 2, [](cairo_t* cr, int f) { f == 0 ? stairsUp(cr) : stairsDown(cr); });
+  c.add("level1stairs", kStairsW, kStairsH, 2,
+        [](cairo_t* cr, int f) { f == 0 ? stairsUp(cr) : stairsDown(cr); });
 }
 
 }  // namespace nk::art

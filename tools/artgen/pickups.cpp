@@ -160,8 +160,8 @@ void timePrize(cairo_t* cr, int frame) {
   flat(cr, hex(0xFFFBEA), 1.2);
   for (int i = 0; i < 12; ++i) {
     const double a = i * M_PI / 6;
-    limb(cr, {{35 + 14 * std::cos(a), 40 + 14 * std::sin(a)}, {35 + 16 * std::cos(a), 40 + 16 * std::sin(a)}}, 1,
-         kInk, 0);
+    limb(cr, {{35 + 14 * std::cos(a), 40 + 14 * std::sin(a)}, {35 + 16 * std::cos(a), 40 + 16 * std::sin(a)}},
+         1, kInk, 0);
   }
   const double hand = -M_PI / 2 + frame * 2 * M_PI / 5;
   limb(cr, {{35, 40}, {35 + 13 * std::cos(hand), 40 + 13 * std::sin(hand)}}, 1.6, hex(0xC0202A), 0);
@@ -205,8 +205,9 @@ void siren(cairo_t* cr, int frame) {
   if (l > 0.5) {  // rays
     for (int i = 0; i < 3; ++i) {
       const double a = -M_PI / 2 + (i - 1) * 0.9 + frame * 0.3;
-      limb(cr, {{16 + 12 * std::cos(a), 14 + 12 * std::sin(a)}, {16 + 15 * std::cos(a), 14 + 15 * std::sin(a)}}, 1.5,
-           hex(0xFFD0C0), 0);
+      limb(cr,
+           {{16 + 12 * std::cos(a), 14 + 12 * std::sin(a)}, {16 + 15 * std::cos(a), 14 + 15 * std::sin(a)}},
+           1.5, hex(0xFFD0C0), 0);
     }
   }
 }

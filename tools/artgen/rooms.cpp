@@ -73,9 +73,7 @@ void nightWindow(cairo_t* cr, const House& h, Rect r) {
 void darkRoom(cairo_t* cr, const House& h, int wallX, int variant) {
   interior(cr, h, wallX);
   switch (variant) {
-    case 0:
-      nightWindow(cr, h, {34, 36, 46, 58});
-      break;
+    case 0: nightWindow(cr, h, {34, 36, 46, 58}); break;
     case 1:  // furniture under a dust sheet
       cairo_move_to(cr, 18, 190);
       cairo_curve_to(cr, 18, 140, 36, 128, 62, 132);
@@ -204,13 +202,15 @@ void leaf(cairo_t* cr, const House& h, Rng& rng, double x, double y, double size
     setColor(cr, hex(0xE8EEFF), 0.85);
     cairo_fill(cr);
   } else if (kind == "ivy" || kind == "vine") {
-    for (int i = -1; i <= 1; ++i) ellipse(cr, i * size * 0.45, -std::abs(i) * size * 0.1, size * 0.5, size * 0.5);
+    for (int i = -1; i <= 1; ++i)
+      ellipse(cr, i * size * 0.45, -std::abs(i) * size * 0.1, size * 0.5, size * 0.5);
     cairo_move_to(cr, -size * 0.5, size * 0.2);
     cairo_line_to(cr, 0, size * 0.9);
     cairo_line_to(cr, size * 0.5, size * 0.2);
     shaded(cr, c, {-size, -size}, {size, size}, 1.0, 0.3);
     if (kind == "vine" && rng.next() < 0.25) {
-      for (int i = 0; i < 6; ++i) ellipse(cr, size + (i % 3) * 2.6 - (i / 3) * 1.3, size + (i / 3) * 2.6, 1.8, 1.8);
+      for (int i = 0; i < 6; ++i)
+        ellipse(cr, size + (i % 3) * 2.6 - (i / 3) * 1.3, size + (i / 3) * 2.6, 1.8, 1.8);
       shaded(cr, hex(0x5A3A7A), {size, size}, {size + 6, size + 6}, 0.6);
     }
   } else {

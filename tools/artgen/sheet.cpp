@@ -73,8 +73,8 @@ bool writeSheet(const Catalog& catalog, const std::string& path) {
     roundedRect(cr, b.x, b.y, b.w, b.h, 6);
     setColor(cr, hex(0x34343F));
     cairo_fill(cr);
-    const std::string label = p.name + "   " + std::to_string(p.tileW) + "x" + std::to_string(p.tileH) + " x" +
-                              std::to_string(p.frames);
+    const std::string label = p.name + "   " + std::to_string(p.tileW) + "x" + std::to_string(p.tileH) +
+                              " x" + std::to_string(p.frames);
     plain(cr, label, b.x + kGap, b.y + 4, title, hex(0xF0E6C8));
     const Canvas rendered = render(p);
     for (int f = 0; f < p.frames; ++f) {

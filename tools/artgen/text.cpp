@@ -50,7 +50,8 @@ Placed place(cairo_t* cr, std::string_view text, const Font& font, double x, dou
   double left = x;
   if (align == Align::Center) left = x - logical.width / 2.0;
   if (align == Align::Right) left = x - logical.width;
-  return {std::move(layout), left, y, static_cast<double>(logical.width), static_cast<double>(logical.height)};
+  return {std::move(layout), left, y, static_cast<double>(logical.width),
+          static_cast<double>(logical.height)};
 }
 
 }  // namespace

@@ -7,10 +7,24 @@ RoomGeometry roomGeometry(int32_t level) {
   // a key, so the keys hung high (kinds 0 and 2) are in reach over a shorter stretch, and out of
   // reach altogether where level 5 raises the contents. The beam's zone is where its middle lies
   // inside his picture.
-  static constexpr RoomGeometry kUsual{{145, kLastRoomPosition}, {0, 5}, {81, 149}, {36, 104}, {4, 101},
-                                       {{{19, 47}, {21, 69}, {44, 72}, {47, 95}}}, {78, 136}, 115, 95};
-  static constexpr RoomGeometry kLevel5{{145, kLastRoomPosition}, {0, 5}, {77, 145}, {32, 100}, {0, 97},
-                                        {{{1, 0}, {17, 64}, {1, 0}, {43, 90}}}, {74, 132}, 111, 91};
+  static constexpr RoomGeometry kUsual{{145, kLastRoomPosition},
+                                       {0, 5},
+                                       {81, 149},
+                                       {36, 104},
+                                       {4, 101},
+                                       {{{19, 47}, {21, 69}, {44, 72}, {47, 95}}},
+                                       {78, 136},
+                                       115,
+                                       95};
+  static constexpr RoomGeometry kLevel5{{145, kLastRoomPosition},
+                                        {0, 5},
+                                        {77, 145},
+                                        {32, 100},
+                                        {0, 97},
+                                        {{{1, 0}, {17, 64}, {1, 0}, {43, 90}}},
+                                        {74, 132},
+                                        111,
+                                        91};
   return level == 5 ? kLevel5 : kUsual;
 }
 

@@ -30,7 +30,8 @@ nlohmann::ordered_json dumpLevel(const LevelFile& level) {
                        {"laser", c.hasLaser}});
     }
   }
-  return {{"lastColumnIndex", level.lastColumnIndex}, {"lastRow", level.lastRow}, {"cells", std::move(cells)}};
+  return {
+      {"lastColumnIndex", level.lastColumnIndex}, {"lastRow", level.lastRow}, {"cells", std::move(cells)}};
 }
 
 }  // namespace nk

@@ -40,8 +40,8 @@ std::vector<std::string> levelProblems(const LevelFile& level, const LevelConsta
   std::vector<std::string> problems;
   if (level.columnCount() != constants.columnCount || level.lastRow != constants.lastRow) {
     problems.push_back("the file holds " + std::to_string(level.columnCount()) + " columns and rows 0 .. " +
-                       std::to_string(level.lastRow) + "; level " + std::to_string(constants.level) + " has " +
-                       std::to_string(constants.columnCount) + " columns and rows 0 .. " +
+                       std::to_string(level.lastRow) + "; level " + std::to_string(constants.level) +
+                       " has " + std::to_string(constants.columnCount) + " columns and rows 0 .. " +
                        std::to_string(constants.lastRow));
     return problems;
   }

@@ -65,16 +65,26 @@ void applyWord(const Line& line, std::string_view word, LevelCellRecord& cell, c
     for (std::string_view v : split(value, ',')) each(line.number32(v, 0, hi, name));
   };
 
-  if (name == "lit") noValue(cell.lit);
-  else if (name == "up") noValue(cell.hasStairsUp);
-  else if (name == "down") noValue(cell.hasStairsDown);
-  else if (name == "keyboard") noValue(cell.hasKeyBoard);
-  else if (name == "guard") noValue(cell.hasGuard);
-  else if (name == "cat") noValue(cell.hasCat);
-  else if (name == "safe") noValue(cell.hasSafe);
-  else if (name == "laser") noValue(cell.hasLaser);
-  else if (name == "time-prize") noValue(cell.hasTimePrize);
-  else if (name == "life-prize") noValue(cell.hasLifePrize);
+  if (name == "lit")
+    noValue(cell.lit);
+  else if (name == "up")
+    noValue(cell.hasStairsUp);
+  else if (name == "down")
+    noValue(cell.hasStairsDown);
+  else if (name == "keyboard")
+    noValue(cell.hasKeyBoard);
+  else if (name == "guard")
+    noValue(cell.hasGuard);
+  else if (name == "cat")
+    noValue(cell.hasCat);
+  else if (name == "safe")
+    noValue(cell.hasSafe);
+  else if (name == "laser")
+    noValue(cell.hasLaser);
+  else if (name == "time-prize")
+    noValue(cell.hasTimePrize);
+  else if (name == "life-prize")
+    noValue(cell.hasLifePrize);
   else if (name == "open-door") {
     noValue(cell.hasDoor);
     cell.doorOpen = 1;
@@ -121,7 +131,8 @@ LevelSource parseLevelSource(std::string_view text) {
       line.fail("expected \"room COLUMN ROW: ...\"");
     const int32_t column = line.number32(head[1], 1, source.file.columnCount(), "column");
     const int32_t row = line.number32(head[2], 0, source.file.lastRow, "row");
-    if (!seen.insert({column, row}).second) line.fail("room " + std::string(head[1]) + " " + std::string(head[2]) + " again");
+    if (!seen.insert({column, row}).second)
+      line.fail("room " + std::string(head[1]) + " " + std::string(head[2]) + " again");
     for (std::string_view word : words(line.text.substr(colon + 1)))
       applyWord(line, word, source.file.cell(column, row), source.file);
   }

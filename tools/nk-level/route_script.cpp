@@ -138,7 +138,8 @@ class Writer {
   void walk(const Leg& leg) {
     if (safeWalk(pass_, pos_, leg.to)) return press(leg);
     const Span& zone = setup_.geometry.laserZone;
-    if (zone.contains(pos_)) throw RouteScriptError("he would stand in a laser's way at " + std::to_string(pos_));
+    if (zone.contains(pos_))
+      throw RouteScriptError("he would stand in a laser's way at " + std::to_string(pos_));
     press({leg.right ? zone.lo - 1 : zone.hi + 1, leg.right});
     constexpr int32_t kLongestWait = 4000;
     for (int32_t wait = 0; wait < kLongestWait; ++wait, ++pass_) {
@@ -152,7 +153,8 @@ class Writer {
   void check(const RouteStep& step) const {
     const LevelCellRecord& cell = level_.cell(column_, row_);
     if (step.deed == Deed::CrackSafe) {
-      const bool money = std::any_of(cell.hasMoney.begin(), cell.hasMoney.end(), [](auto m) { return m != 0; });
+      const bool money =
+          std::any_of(cell.hasMoney.begin(), cell.hasMoney.end(), [](auto m) { return m != 0; });
       if (money || cell.hasTimePrize || cell.hasLifePrize)
         throw RouteScriptError("the safe's room holds money or a prize, which Space may take first");
     }

@@ -16,9 +16,9 @@ class RouteScriptError : public std::runtime_error {
 };
 
 struct RouteScript {
-  std::string text;       // harness script lines
-  int32_t crackPass;      // the pass the safe is cracked and the level-complete screen comes
-  int32_t enterPass;      // the last line's Enter: the first tap the level-complete screen takes
+  std::string text;   // harness script lines
+  int32_t crackPass;  // the pass the safe is cracked and the level-complete screen comes
+  int32_t enterPass;  // the last line's Enter: the first tap the level-complete screen takes
 };
 
 // The headless harness script that plays the route: Enter on the level intro, whose first pass is

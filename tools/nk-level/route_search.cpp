@@ -30,7 +30,8 @@ struct State {
 struct StateHash {
   size_t operator()(const State& s) const {
     size_t h = std::hash<DoorSet>{}(s.opened);
-    for (int32_t v : {s.column, s.row, s.pos, int32_t(s.facingRight), int32_t(s.keys), int32_t(s.safeCracked)})
+    for (int32_t v :
+         {s.column, s.row, s.pos, int32_t(s.facingRight), int32_t(s.keys), int32_t(s.safeCracked)})
       h = h * 1000003u ^ std::hash<int32_t>{}(v);
     return h;
   }
@@ -86,7 +87,8 @@ class Search {
     State start;
     start.column = setup_.startColumn;
     start.row = setup_.startRow;
-    offer(start, 0, -1, {start.column, start.row, {}, 0, Deed::Start, 0, "starts at room position 0", 0, 0, 0, -1, {}});
+    offer(start, 0, -1,
+          {start.column, start.row, {}, 0, Deed::Start, 0, "starts at room position 0", 0, 0, 0, -1, {}});
     while (!queue_.empty()) {
       const auto [time, index] = queue_.top();
       queue_.pop();
@@ -118,7 +120,8 @@ class Search {
     Route route;
     route.won = true;
     route.ticks = nodes_[size_t(index)].time;
-    for (int32_t i = index; i >= 0; i = nodes_[size_t(i)].previous) route.steps.push_back(nodes_[size_t(i)].step);
+    for (int32_t i = index; i >= 0; i = nodes_[size_t(i)].previous)
+      route.steps.push_back(nodes_[size_t(i)].step);
     std::reverse(route.steps.begin(), route.steps.end());
     return route;
   }
@@ -181,7 +184,8 @@ class Search {
     }
   }
 
-  RouteStep stepAt(const State& s, const Stand& stand, Deed deed, int32_t actionTicks, std::string action) const {
+  RouteStep stepAt(const State& s, const Stand& stand, Deed deed, int32_t actionTicks,
+                   std::string action) const {
     return {s.column, s.row, stand.legs, stand.ticks, deed, actionTicks, std::move(action), 0, 0, 0, -1, {}};
   }
 
@@ -193,7 +197,8 @@ class Search {
       for (const Stand& stand : approach(s, geometry_.safe)) {
         State done = s;
         done.safeCracked = true;
-        offer(done, now + stand.ticks + kCrackSafeTicks, index, stepAt(s, stand, Deed::CrackSafe, kCrackSafeTicks, "cracks the safe"));
+        offer(done, now + stand.ticks + kCrackSafeTicks, index,
+              stepAt(s, stand, Deed::CrackSafe, kCrackSafeTicks, "cracks the safe"));
       }
     }
     for (int32_t k = 0; k < kKeyKinds; ++k) {
@@ -229,7 +234,8 @@ class Search {
         if (level_.cell(next.column, s.row).hasGuard) continue;  // he would be shot
         next.pos = right ? 0 : kWalkBackLanding;
         arrive(index, next, stand.ticks + kWalkThroughTicks, kMovesAfterWalkThrough,
-               stepAt(s, stand, Deed::WalkThrough, kWalkThroughTicks, "walks through " + which + " to " + roomName(next)));
+               stepAt(s, stand, Deed::WalkThrough, kWalkThroughTicks,
+                      "walks through " + which + " to " + roomName(next)));
       } else if (door.doorKey == kNoDoorKey) {
         next.opened.set(bit);
         offer(next, nodes_[size_t(index)].time + stand.ticks + kOpenDoorTicks, index,
@@ -237,7 +243,8 @@ class Search {
       } else if (door.doorKey >= 0 && door.doorKey < kKeyKinds && (s.keys >> door.doorKey & 1)) {
         next.opened.set(bit);
         offer(next, nodes_[size_t(index)].time + stand.ticks + kOpenDoorWithKeyTicks, index,
-              stepAt(s, stand, Deed::OpenDoorWithKey, kOpenDoorWithKeyTicks, "opens " + which + " with key " + std::to_string(door.doorKey)));
+              stepAt(s, stand, Deed::OpenDoorWithKey, kOpenDoorWithKeyTicks,
+                     "opens " + which + " with key " + std::to_string(door.doorKey)));
       }
     }
   }
@@ -267,7 +274,8 @@ class Search {
       next.pos = stand.pos;
       next.facingRight = stand.facingRight;
       if (next.column == s.column && next.row == s.row) continue;
-      arrive(index, next, stand.ticks + kLiftTicks, kMovesAfterLift, stepAt(s, stand, Deed::RideLift, kLiftTicks, "rides the lift to " + roomName(next)));
+      arrive(index, next, stand.ticks + kLiftTicks, kMovesAfterLift,
+             stepAt(s, stand, Deed::RideLift, kLiftTicks, "rides the lift to " + roomName(next)));
     }
   }
 

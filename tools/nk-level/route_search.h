@@ -9,7 +9,17 @@
 namespace nk {
 
 // What he does at the end of a step, and so which key he presses.
-enum class Deed { Start, OpenDoor, OpenDoorWithKey, WalkThrough, ClimbUp, ClimbDown, RideLift, TakeKey, CrackSafe };
+enum class Deed {
+  Start,
+  OpenDoor,
+  OpenDoorWithKey,
+  WalkThrough,
+  ClimbUp,
+  ClimbDown,
+  RideLift,
+  TakeKey,
+  CrackSafe
+};
 
 // One press of an arrow: he walks until he stands at `to` (at a wall the press only turns him);
 // letting go costs a pass of its own.

@@ -66,8 +66,8 @@ int pack(const std::string& manifestPath, const std::string& outPath, std::ostre
          parseManifest(manifestFile, std::filesystem::path(manifestPath).parent_path())) {
       const std::optional<TGraphic> picture = loadGraphicFile(entry.file.string());
       if (!picture) {
-        err << "nk-oil: " << manifestPath << ": line " << entry.line << ": cannot read a BMP or PNG picture from "
-            << entry.file.string() << '\n';
+        err << "nk-oil: " << manifestPath << ": line " << entry.line
+            << ": cannot read a BMP or PNG picture from " << entry.file.string() << '\n';
         return 1;
       }
       TImageListItem& item = collection.Add();
@@ -117,8 +117,8 @@ int list(const std::string& path, std::ostream& out, std::ostream& err) {
     char colour[11];
     std::snprintf(colour, sizeof colour, "0x%08X", static_cast<unsigned>(item.TransparentColor));
     out << i << '\t' << cp1251ToUtf8(item.Name) << '\t' << classes[at] << '\t' << item.PictureWidth() << '\t'
-        << item.PictureHeight() << '\t' << tiles[at].first << '\t' << tiles[at].second << '\t' << item.PatternCount()
-        << '\t' << (item.Transparent ? 1 : 0) << '\t' << colour << '\n';
+        << item.PictureHeight() << '\t' << tiles[at].first << '\t' << tiles[at].second << '\t'
+        << item.PatternCount() << '\t' << (item.Transparent ? 1 : 0) << '\t' << colour << '\n';
   }
   return messages.reportTo(err) ? 0 : 1;
 }

@@ -17,7 +17,8 @@ auto constant(double v) {
 }
 
 // Filtered noise with an envelope.
-Signal noiseBurst(double seconds, synth::Biquad filter, const std::function<double(double)>& level, uint32_t seed) {
+Signal noiseBurst(double seconds, synth::Biquad filter, const std::function<double(double)>& level,
+                  uint32_t seed) {
   synth::Noise noise(seed);
   return Generate(seconds, [&](double t) { return filter.process(noise.next()) * level(t); });
 }
@@ -33,18 +34,26 @@ Signal metal(double seconds, const std::vector<double>& partials, double half) {
 
 Signal menuClick() {
   Signal s = Tone(0.06, constant(2200), {1, 0.3}, [](double t) { return decay(t, 0.006); });
-  Mix(s, noiseBurst(0.01, {K::Highpass, 3000, 0.7, kRate}, [](double t) { return decay(t, 0.002); }, 3), 0, 0.5);
+  Mix(s,
+      noiseBurst(
+          0.01, {K::Highpass, 3000, 0.7, kRate}, [](double t) { return decay(t, 0.002); }, 3),
+      0, 0.5);
   return s;
 }
 
 Signal menuMove() {
-  return Tone(0.09, [](double t) { return 620 + 3000 * t; }, {1, 0, 0.2}, [](double t) { return decay(t, 0.03); });
+  return Tone(
+      0.09, [](double t) { return 620 + 3000 * t; }, {1, 0, 0.2}, [](double t) { return decay(t, 0.03); });
 }
 
 Signal doorSwitch() {
   // The latch snaps, then the door's weight thumps against its frame.
-  Signal s = noiseBurst(0.05, {K::Bandpass, 2500, 2, kRate}, [](double t) { return decay(t, 0.006); }, 9);
-  Mix(s, noiseBurst(0.2, {K::Lowpass, 900, 0.8, kRate}, [](double t) { return decay(t, 0.03); }, 4), 0.12, 0.8);
+  Signal s = noiseBurst(
+      0.05, {K::Bandpass, 2500, 2, kRate}, [](double t) { return decay(t, 0.006); }, 9);
+  Mix(s,
+      noiseBurst(
+          0.2, {K::Lowpass, 900, 0.8, kRate}, [](double t) { return decay(t, 0.03); }, 4),
+      0.12, 0.8);
   Mix(s, Tone(0.2, constant(140), {1, 0.4}, [](double t) { return decay(t, 0.04); }), 0.12, 0.7);
   return s;
 }
@@ -52,7 +61,10 @@ Signal doorSwitch() {
 Signal lockWithKey() {
   Signal s;
   for (int i = 0; i < 3; ++i) Mix(s, metal(0.05, {3900, 5200, 6100}, 0.008), 0.06 * i, 0.6);
-  Mix(s, noiseBurst(0.15, {K::Bandpass, 1500, 1.5, kRate}, [](double t) { return decay(t, 0.015); }, 12), 0.3);
+  Mix(s,
+      noiseBurst(
+          0.15, {K::Bandpass, 1500, 1.5, kRate}, [](double t) { return decay(t, 0.015); }, 12),
+      0.3);
   Mix(s, Tone(0.15, constant(320), {1, 0.5}, [](double t) { return decay(t, 0.025); }), 0.3, 0.6);
   return s;
 }
@@ -71,16 +83,26 @@ Signal keyJingle() {
   Signal s;
   for (size_t i = 0; i < std::size(hits); ++i) {
     const double p = pitch[i];
-    Mix(s, metal(0.2, {3100 * p, 4470 * p, 5830 * p, 7210 * p}, 0.025), hits[i], 1.0 - 0.08 * static_cast<double>(i));
+    Mix(s, metal(0.2, {3100 * p, 4470 * p, 5830 * p, 7210 * p}, 0.025), hits[i],
+        1.0 - 0.08 * static_cast<double>(i));
   }
   return s;
 }
 
 Signal gunshot() {
-  Signal s = noiseBurst(0.9, {K::Lowpass, 2500, 0.7, kRate}, [](double t) { return std::min(1.0, t / 0.002) * decay(t, 0.05); }, 21);
+  Signal s = noiseBurst(
+      0.9, {K::Lowpass, 2500, 0.7, kRate}, [](double t) { return std::min(1.0, t / 0.002) * decay(t, 0.05); },
+      21);
   // The room answers: a darker, longer tail.
-  Mix(s, noiseBurst(0.9, {K::Lowpass, 700, 0.7, kRate}, [](double t) { return 0.5 * decay(t, 0.18); }, 22), 0.01);
-  Mix(s, Tone(0.3, [](double t) { return 90 * decay(t, 0.1) + 40; }, {1}, [](double t) { return decay(t, 0.05); }), 0);
+  Mix(s,
+      noiseBurst(
+          0.9, {K::Lowpass, 700, 0.7, kRate}, [](double t) { return 0.5 * decay(t, 0.18); }, 22),
+      0.01);
+  Mix(s,
+      Tone(
+          0.3, [](double t) { return 90 * decay(t, 0.1) + 40; }, {1},
+          [](double t) { return decay(t, 0.05); }),
+      0);
   return s;
 }
 
@@ -90,10 +112,15 @@ Signal timesUp() {
   const std::vector<double> brass{1, 0.7, 0.5, 0.35, 0.25, 0.15, 0.1};
   Signal s;
   for (int i = 0; i < 3; ++i) {
-    Mix(s, Tone(0.4, constant(notes[i]), brass, [](double t) { return std::min(1.0, t / 0.02) * decay(t, 0.3); }), 0.42 * i);
+    Mix(s,
+        Tone(0.4, constant(notes[i]), brass,
+             [](double t) { return std::min(1.0, t / 0.02) * decay(t, 0.3); }),
+        0.42 * i);
   }
-  Mix(s, Tone(1.4, [](double t) { return 329.6 * (1 + 0.012 * std::sin(kTwoPi * 5 * t)) * (1 - 0.04 * t); }, brass,
-              [](double t) { return std::min(1.0, t / 0.02) * decay(t, 0.6); }),
+  Mix(s,
+      Tone(
+          1.4, [](double t) { return 329.6 * (1 + 0.012 * std::sin(kTwoPi * 5 * t)) * (1 - 0.04 * t); },
+          brass, [](double t) { return std::min(1.0, t / 0.02) * decay(t, 0.6); }),
       1.26);
   return s;
 }
@@ -110,7 +137,10 @@ Signal siren() {
 
 Signal clockTick() {
   Signal s = metal(0.07, {1800, 3250}, 0.006);
-  Mix(s, noiseBurst(0.01, {K::Highpass, 4000, 0.7, kRate}, [](double t) { return decay(t, 0.002); }, 31), 0, 0.4);
+  Mix(s,
+      noiseBurst(
+          0.01, {K::Highpass, 4000, 0.7, kRate}, [](double t) { return decay(t, 0.002); }, 31),
+      0, 0.4);
   return s;
 }
 
@@ -119,11 +149,16 @@ Signal fanfare() {
   const double arpeggio[] = {523.3, 659.3, 784.0};
   Signal s;
   for (int i = 0; i < 3; ++i) {
-    Mix(s, Tone(0.3, constant(arpeggio[i]), brass, [](double t) { return std::min(1.0, t / 0.01) * decay(t, 0.25); }), 0.14 * i);
+    Mix(s,
+        Tone(0.3, constant(arpeggio[i]), brass,
+             [](double t) { return std::min(1.0, t / 0.01) * decay(t, 0.25); }),
+        0.14 * i);
   }
   for (double f : {523.3, 659.3, 784.0, 1046.5}) {
-    Mix(s, Tone(1.3, [f](double t) { return f * (1 + 0.004 * std::sin(kTwoPi * 5.5 * t)); }, brass,
-                [](double t) { return std::min(1.0, t / 0.02) * decay(t, 0.5); }),
+    Mix(s,
+        Tone(
+            1.3, [f](double t) { return f * (1 + 0.004 * std::sin(kTwoPi * 5.5 * t)); }, brass,
+            [](double t) { return std::min(1.0, t / 0.02) * decay(t, 0.5); }),
         0.42, 0.5);
   }
   return s;
@@ -131,7 +166,10 @@ Signal fanfare() {
 
 Signal scream() {
   // "Ahhh": an open vowel, the pitch leaping up and sliding down as the breath runs out.
-  auto pitch = [](double t) { return (520 + 120 * std::sin(synth::kPi * std::min(t / 0.4, 1.0)) - 150 * t) * (1 + 0.02 * std::sin(kTwoPi * 6 * t)); };
+  auto pitch = [](double t) {
+    return (520 + 120 * std::sin(synth::kPi * std::min(t / 0.4, 1.0)) - 150 * t) *
+           (1 + 0.02 * std::sin(kTwoPi * 6 * t));
+  };
   auto level = [](double t) { return std::min(1.0, t / 0.05) * (t < 0.8 ? 1.0 : decay(t - 0.8, 0.12)); };
   return Voice(1.2, pitch, 850, 1250, 2900, level, 0.15);
 }

@@ -14,8 +14,8 @@ synth::Signal Generate(double seconds, const std::function<double(double)>& f) {
   return s;
 }
 
-synth::Signal Tone(double seconds, const std::function<double(double)>& pitch, const std::vector<double>& harmonics,
-                   const std::function<double(double)>& level) {
+synth::Signal Tone(double seconds, const std::function<double(double)>& pitch,
+                   const std::vector<double>& harmonics, const std::function<double(double)>& level) {
   double phase = 0;
   return Generate(seconds, [&](double t) {
     const double f = pitch(t);
@@ -28,8 +28,8 @@ synth::Signal Tone(double seconds, const std::function<double(double)>& pitch, c
   });
 }
 
-synth::Signal Voice(double seconds, const std::function<double(double)>& pitch, double f1, double f2, double f3,
-                    const std::function<double(double)>& level, double breath) {
+synth::Signal Voice(double seconds, const std::function<double(double)>& pitch, double f1, double f2,
+                    double f3, const std::function<double(double)>& level, double breath) {
   std::vector<double> buzz;
   for (int k = 1; k <= 60; ++k) buzz.push_back(1.0 / k);
   const synth::Signal source = Tone(seconds, pitch, buzz, [](double) { return 1.0; });

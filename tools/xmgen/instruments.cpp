@@ -10,8 +10,8 @@
 namespace nk::xm {
 namespace {
 
-using synth::Signal;
 using synth::kTwoPi;
+using synth::Signal;
 
 constexpr double kMiddleC = 261.6255653;
 constexpr int kPeriod = 64;       // samples per cycle of the base tone
@@ -77,7 +77,8 @@ Sample makeTone(const std::string& name, const ToneRecipe& r) {
   return out;
 }
 
-Sample makeDrum(const std::string& name, double seconds, const std::function<double(double, synth::Noise&)>& voice) {
+Sample makeDrum(const std::string& name, double seconds,
+                const std::function<double(double, synth::Noise&)>& voice) {
   Signal s(static_cast<size_t>(seconds * kDrumRate));
   synth::Noise noise(11);
   for (size_t n = 0; n < s.size(); ++n) s[n] = voice(static_cast<double>(n) / kDrumRate, noise);
@@ -98,8 +99,8 @@ double kick(double t, synth::Noise& noise) {
   return std::sin(kTwoPi * phase) * synth::decay(t, 0.09) + click;
 }
 
-Sample filteredNoise(const std::string& name, double seconds, synth::Biquad filter, double attack, double half,
-                     double toneHz = 0) {
+Sample filteredNoise(const std::string& name, double seconds, synth::Biquad filter, double attack,
+                     double half, double toneHz = 0) {
   return makeDrum(name, seconds, [=](double t, synth::Noise& noise) mutable {
     const double rise = attack > 0 ? std::min(1.0, t / attack) : 1.0;
     const double body = toneHz > 0 ? 0.5 * std::sin(kTwoPi * toneHz * t) * synth::decay(t, 0.03) : 0;
@@ -171,9 +172,11 @@ Instrument MakeInstrument(const std::string& kind) {
     return in;
   }
   if (kind == "kick") return drum(makeDrum(kind, 0.4, kick));
-  if (kind == "brush") return drum(filteredNoise(kind, 0.3, {K::Bandpass, 3000, 0.7, kDrumRate}, 0.01, 0.06, 190));
+  if (kind == "brush")
+    return drum(filteredNoise(kind, 0.3, {K::Bandpass, 3000, 0.7, kDrumRate}, 0.01, 0.06, 190));
   if (kind == "hat") return drum(filteredNoise(kind, 0.12, {K::Highpass, 7000, 0.7, kDrumRate}, 0, 0.02));
-  if (kind == "shaker") return drum(filteredNoise(kind, 0.15, {K::Bandpass, 5000, 1.2, kDrumRate}, 0.015, 0.04));
+  if (kind == "shaker")
+    return drum(filteredNoise(kind, 0.15, {K::Bandpass, 5000, 1.2, kDrumRate}, 0.015, 0.04));
   if (kind == "ride") return drum(makeDrum(kind, 1.5, ride));
   throw std::invalid_argument("unknown instrument kind \"" + kind + "\"");
 }

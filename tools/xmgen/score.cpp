@@ -130,7 +130,8 @@ class ScoreBuilder {
     if (w[0] == "end") {
       for (const auto& [name, rows] : filled_) {
         if (rows != p.rows) {
-          fail(n, "voice \"" + name + "\" fills " + std::to_string(rows) + " of " + std::to_string(p.rows) + " rows");
+          fail(n, "voice \"" + name + "\" fills " + std::to_string(rows) + " of " + std::to_string(p.rows) +
+                      " rows");
         }
       }
       section_ = -1;
@@ -221,7 +222,8 @@ class ScoreBuilder {
 }  // namespace
 
 uint8_t NoteNumber(const std::string& name) {
-  static const std::map<char, int> kSteps{{'c', 0}, {'d', 2}, {'e', 4}, {'f', 5}, {'g', 7}, {'a', 9}, {'b', 11}};
+  static const std::map<char, int> kSteps{{'c', 0}, {'d', 2}, {'e', 4}, {'f', 5},
+                                          {'g', 7}, {'a', 9}, {'b', 11}};
   if (name.size() < 2 || !kSteps.count(name[0])) return 0;
   int pitch = kSteps.at(name[0]);
   size_t i = 1;

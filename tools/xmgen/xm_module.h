@@ -24,7 +24,7 @@ struct Sample {
 
 struct Envelope {
   std::vector<std::pair<uint16_t, uint16_t>> points;  // (tick, level 0..64); empty: off
-  int sustain = -1;                                    // point held while the key is down
+  int sustain = -1;                                   // point held while the key is down
 };
 
 struct Instrument {
@@ -51,7 +51,7 @@ struct Pattern {
 
 struct Module {
   std::string name;
-  int channels = 8;  // even, 2..32
+  int channels = 8;    // even, 2..32
   uint16_t speed = 6;  // ticks per row
   uint16_t bpm = 125;
   uint16_t restart = 0;  // order index the song loops back to

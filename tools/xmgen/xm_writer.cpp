@@ -88,8 +88,8 @@ void writeInstrument(Bytes& b, const Instrument& in) {
   b.u32(263);
   b.text(in.name, 22);
   b.u8(0);
-  b.u16(1);   // one sample
-  b.u32(40);  // sample header size
+  b.u16(1);     // one sample
+  b.u32(40);    // sample header size
   b.zeros(96);  // every note plays sample 0
   writeEnvelopePoints(b, in.volume);
   writeEnvelopePoints(b, Envelope{});  // no panning envelope

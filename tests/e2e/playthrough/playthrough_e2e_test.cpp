@@ -24,8 +24,9 @@ struct PlannedRoute {
 PlannedRoute planRoute(const std::filesystem::path& dir, int level, int from) {
   const auto file = dir / ("route" + std::to_string(level) + ".txt");
   const std::string vmap = std::string(NK_GAME_DIR) + "/Data/level" + std::to_string(level) + ".vmap";
-  const std::string cmd = quote(NK_LEVEL_TOOL) + " route " + quote(vmap) + " --level " + std::to_string(level) +
-                          " --from " + std::to_string(from) + " > " + quote(file.string());
+  const std::string cmd = quote(NK_LEVEL_TOOL) + " route " + quote(vmap) + " --level " +
+                          std::to_string(level) + " --from " + std::to_string(from) + " > " +
+                          quote(file.string());
   PlannedRoute route;
   if (std::system(cmd.c_str()) != 0) return route;
   route.script = readText(file);
@@ -84,9 +85,7 @@ TEST(GamePlaythrough, FromTheTitleThroughEveryHouseToTheHighScores) {
   const int name = from + 10;
   script += std::to_string(name) + " type Вор\n" + std::to_string(name + 10) + " tap Enter\n" +
             std::to_string(name + 20) + " tap Enter\n";
-  {
-    std::ofstream(dir / "game.txt") << script;
-  }
+  { std::ofstream(dir / "game.txt") << script; }
   const auto run = runGame({"--headless", "--seed", "7", "--script", "game.txt", "--frames",
                             std::to_string(name + 30), "--dump", "end.json"},
                            dir);
