@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/text_codec.h"
+#include "codec/text_codec.h"
 #include "platform/files.h"
 
 namespace nk {

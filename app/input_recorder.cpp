@@ -1,7 +1,7 @@
 #include "app/input_recorder.h"
 
 #include "app/script.h"
-#include "platform/cp1251.h"
+#include "codec/cp1251.h"
 #include "platform/keys.h"
 
 namespace nk {

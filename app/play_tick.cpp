@@ -4,12 +4,12 @@
 #include <string>
 
 #include "app/form1.h"
+#include "codec/cp1251.h"
 #include "engine/image_list_item.h"
 #include "game/play_commands.h"
 #include "game/player.h"
 #include "game/walking.h"
 #include "game/world_objects.h"
-#include "platform/cp1251.h"
 #include "platform/keys.h"
 
 namespace nk {

@@ -1,6 +1,6 @@
 #include "app/score_report.h"
 
-#include "app/text_codec.h"
+#include "codec/text_codec.h"
 #include "game/game_state.h"
 #include "platform/host.h"
 

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <utility>
 
-#include "platform/cp1251.h"
+#include "codec/cp1251.h"
 #include "platform/keys.h"
 
 namespace nk {

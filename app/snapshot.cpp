@@ -3,10 +3,10 @@
 #include <fstream>
 
 #include "app/form1.h"
+#include "codec/cp1251.h"
 #include "engine/image_list_item.h"
 #include "engine/sprite.h"
 #include "game/player.h"
-#include "platform/cp1251.h"
 
 namespace nk {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "codec/cp1251.h"
 #include "engine/nk_round.h"
-#include "platform/cp1251.h"
 
 namespace nk {
 

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "codec/cp1251.h"
 #include "engine/color.h"
 #include "engine/mul_div.h"
 #include "engine/nk_image_list.h"
 #include "engine/nk_round.h"
 #include "engine/nk_screen.h"
 #include "engine/power_of_two.h"
-#include "platform/cp1251.h"
 
 namespace nk {
 namespace {

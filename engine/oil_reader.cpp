@@ -1,7 +1,7 @@
 #include "engine/oil_reader.h"
 
+#include "codec/cp1251.h"
 #include "engine/oil_format.h"
-#include "platform/cp1251.h"
 
 namespace nk {
 namespace {

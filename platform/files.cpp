@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/cp1251.h"
+#include "codec/cp1251.h"
 
 namespace nk {
 

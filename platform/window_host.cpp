@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "platform/cp1251.h"
+#include "codec/cp1251.h"
 #include "platform/files.h"
 #include "platform/keys.h"
 #include "platform/sdl_device.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/text_codec.h"
+#include "codec/text_codec.h"
 #include "temp_dir.h"
 
 namespace nk {

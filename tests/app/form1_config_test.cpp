@@ -7,7 +7,7 @@
 
 #include "app/config_file.h"
 #include "app/form1.h"
-#include "app/text_codec.h"
+#include "codec/text_codec.h"
 #include "engine/nk_bitmap_font.h"
 #include "game_folder.h"
 #include "platform/clock.h"

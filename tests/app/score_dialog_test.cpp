@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/score_report.h"
-#include "app/text_codec.h"
+#include "codec/text_codec.h"
 #include "game_fixture.h"
 #include "platform/http_client.h"
 #include "support/score_server.h"

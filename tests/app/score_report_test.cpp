@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_codec.h"
+#include "codec/text_codec.h"
 #include "game/game_state.h"
 #include "support/score_server.h"
 #include "support/test_host.h"

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "codec/cp1251.h"
 #include "engine/font_fixture.h"
 #include "engine/mul_div.h"
 #include "engine/nk_round.h"
-#include "platform/cp1251.h"
 
 namespace nk {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "codec/cp1251.h"
 #include "engine/nk_bitmap_font.h"
-#include "platform/cp1251.h"
 #include "platform/font_rasterizer.h"
 
 namespace nk {

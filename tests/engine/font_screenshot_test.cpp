@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "codec/cp1251.h"
 #include "engine/font_fixture.h"
 #include "engine/png_writer.h"
-#include "platform/cp1251.h"
 #include "platform/software_device.h"
 
 namespace nk {

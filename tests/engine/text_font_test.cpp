@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "codec/cp1251.h"
 #include "engine/color.h"
 #include "engine/font_fixture.h"
 #include "engine/mul_div.h"
-#include "platform/cp1251.h"
 
 namespace nk {
 namespace {

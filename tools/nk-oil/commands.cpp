@@ -5,10 +5,10 @@
 #include <optional>
 #include <sstream>
 
+#include "codec/cp1251.h"
 #include "engine/nk_image_list.h"
 #include "engine/oil_writer.h"
 #include "engine/png_writer.h"
-#include "platform/cp1251.h"
 #include "platform/recording_device.h"
 #include "tools/nk-oil/manifest.h"
 

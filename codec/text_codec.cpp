@@ -1,4 +1,4 @@
-#include "app/text_codec.h"
+#include "codec/text_codec.h"
 
 namespace nk {
 namespace {
