@@ -18,12 +18,12 @@ constexpr int64_t kTokenSweepSeconds = 60;
 constexpr const char* kProgram = "Nokturo";
 
 HttpReply refused(const Refusal& refusal) {
-  HttpReply reply{refusal.status, "text/plain; charset=utf-8", refusal.reason + "\n", {}, {}};
+  HttpReply reply{refusal.status, kPlainText, refusal.reason + "\n", {}, {}};
   if (refusal.status == 429) reply.headers.emplace_back("Retry-After", "60");
   return reply;
 }
 
-HttpReply text(std::string body) { return {200, "text/plain; charset=utf-8", std::move(body), {}, {}}; }
+HttpReply text(std::string body) { return {200, kPlainText, std::move(body), {}, {}}; }
 
 std::optional<int> wholeNumber(const std::string& text) {
   int value = 0;
@@ -72,8 +72,7 @@ HttpReply ScoreService::route(std::string_view target, const std::string& client
   if (const Refusal* r = std::get_if<Refusal>(&parsed)) return refused(*r);
   const Query& query = std::get<Query>(parsed);
 
-  if (path == "/")
-    return {302, "text/plain; charset=utf-8", "", {{"Location", std::string(kPageTarget)}}, {}};
+  if (path == "/") return {302, kPlainText, "", {{"Location", std::string(kPageTarget)}}, {}};
   if (path == "/api/scores") return apiReply(query);
   if (path == "/health") {
     store_.check();

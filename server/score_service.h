@@ -13,10 +13,12 @@
 
 namespace nk::scores {
 
+inline constexpr const char* kPlainText = "text/plain; charset=utf-8";
+
 // What the server answers, whatever carries it.
 struct HttpReply {
   int status = 200;
-  std::string contentType = "text/plain; charset=utf-8";
+  std::string contentType = kPlainText;
   std::string body;
   std::vector<std::pair<std::string, std::string>> headers;
   std::string note;  // for the log only: why the store failed

@@ -21,6 +21,7 @@ std::string reportTarget(const std::string& plainReport) {
 
 ScoreClient::ScoreClient(const std::string& url) : client_(std::make_unique<httplib::Client>(url)) {
   client_->set_keep_alive(true);
+  client_->set_tcp_nodelay(true);
   client_->set_connection_timeout(10, 0);
   client_->set_read_timeout(30, 0);
 }
