@@ -39,7 +39,7 @@ thread_local LogExtras forLog;
 
 HttpFront::HttpFront(ScoreService& service, std::string clientHeader, std::ostream& log)
     : server_(std::make_unique<httplib::Server>()) {
-  server_->new_task_queue = [] { return new httplib::ThreadPool(kThreads); };
+  server_->new_task_queue = [] { return new httplib::ThreadPool(kThreads); };  // the library owns it
   server_->set_read_timeout(kReadSeconds, 0);
   server_->set_write_timeout(kReadSeconds, 0);
   server_->set_keep_alive_timeout(kKeepAliveSeconds);
