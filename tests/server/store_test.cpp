@@ -4,6 +4,7 @@
 #include <atomic>
 #include <thread>
 
+#include "server/backend_param.h"
 #include "server/score_store.h"
 #include "server/support/test_database.h"
 #include "service_fixture.h"
@@ -89,8 +90,7 @@ TEST_P(Store, ADatabaseOfANewerSchemaIsLeftAlone) {
   EXPECT_THROW(openScoreStore(database->location()), StoreError);
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, Store, testing::Values(Backend::Sqlite, Backend::Postgres),
-                         [](const auto& which) { return backendName(which.param); });
+NK_ON_EACH_BACKEND(Store);
 
 TEST(OpenStore, UnknownOrUnreachableDatabasesAreErrors) {
   EXPECT_THROW(openScoreStore("mysql://x"), StoreError);

@@ -86,8 +86,7 @@ TEST_P(PageInBrowser, ShowsEveryNameAsTheTextThePlayerTyped) {
 }
 
 // The page is the same whichever store is behind it.
-INSTANTIATE_TEST_SUITE_P(Sqlite, PageInBrowser, testing::Values(Backend::Sqlite),
-                         [](const auto& which) { return backendName(which.param); });
+NK_ON_SQLITE(PageInBrowser);
 
 }  // namespace
 }  // namespace nk::scores::test

@@ -65,7 +65,7 @@ TEST_P(Server, KeepsEveryAcknowledgedReportThroughAKillUnderLoad) {
   load.join();
   ASSERT_GE(run.acknowledged.size(), 200u);
 
-  auto restarted = start();
+  auto restarted = start({}, "restarted");
   const std::vector<SentReport> listed = listedScores(restarted->url());
   const std::set<int32_t> stored = [&] {
     std::set<int32_t> scores;
@@ -120,7 +120,7 @@ TEST_P(Server, ALockedDatabaseGivesAnErrorAndTheServerCarriesOn) {
 
 TEST_P(Server, AReadOnlyDatabaseStillShowsItsScores) {
   {
-    auto first = start();
+    auto first = start({}, "first");
     ASSERT_EQ(ScoreClient(first->url()).send("Зед", 700).body, "OK");
   }
   std::vector<std::string> args;
@@ -186,11 +186,11 @@ int rawStatus(const std::string& url, const std::string& request) {
   return got == 12 ? std::atoi(head + 9) : 0;
 }
 
-TEST(ServerLimits, OversizedOrOtherRequestsAreRefused) {
-  TestDatabase database(Backend::Sqlite, "limits");
-  ServerProcess server(
-      {"--db", database.location()},
-      std::filesystem::temp_directory_path() / ("nokturo-scores-limits-" + std::to_string(getpid())));
+class ServerLimits : public OnEachBackend {};
+
+TEST_P(ServerLimits, OversizedOrOtherRequestsAreRefused) {
+  auto started = start();
+  const ServerProcess& server = *started;
   const std::string host = "\r\nHost: 127.0.0.1\r\n";
   const struct {
     const char* why;
@@ -211,6 +211,9 @@ TEST(ServerLimits, OversizedOrOtherRequestsAreRefused) {
   for (const auto& c : cases) EXPECT_EQ(rawStatus(server.url(), c.request), c.status) << c.why;
   EXPECT_EQ(ScoreClient(server.url()).get("/health").body, "OK\n") << "still serving";
 }
+
+// The HTTP side is the same whichever store is behind it.
+NK_ON_SQLITE(ServerLimits);
 
 }  // namespace
 }  // namespace nk::scores::test

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "server/backend_param.h"
 #include "server/support/server_process.h"
 #include "server/support/test_database.h"
 
@@ -35,9 +36,10 @@ class OnEachBackend : public testing::TestWithParam<Backend> {
                     ("nokturo-scores-" + std::to_string(getpid()) + "-" + name + ".log"));
     return logs_.back();
   }
-  std::unique_ptr<ServerProcess> start(std::vector<std::string> args = {}) {
+  std::unique_ptr<ServerProcess> start(std::vector<std::string> args = {},
+                                       const std::string& name = "server") {
     args.insert(args.begin(), {"--db", database->location()});
-    return std::make_unique<ServerProcess>(args, log());
+    return std::make_unique<ServerProcess>(args, log(name));
   }
 
   std::unique_ptr<TestDatabase> database;
@@ -45,9 +47,5 @@ class OnEachBackend : public testing::TestWithParam<Backend> {
  private:
   std::vector<std::filesystem::path> logs_;
 };
-
-#define NK_ON_EACH_BACKEND(Suite)                                                                \
-  INSTANTIATE_TEST_SUITE_P(Backends, Suite, testing::Values(Backend::Sqlite, Backend::Postgres), \
-                           [](const auto& which) { return backendName(which.param); })
 
 }  // namespace nk::scores::test

@@ -2,16 +2,15 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
-
-extern char** environ;
 
 namespace nk::scores::test {
 namespace {
@@ -26,20 +25,27 @@ std::string readFile(const std::filesystem::path& path) {
   return text.str();
 }
 
+// Starts the server with its output in the log. Should the test program die without stopping
+// it, the kernel ends it too, so no stray server outlives a crashed test.
 pid_t spawnServer(const std::vector<std::string>& args, const std::filesystem::path& log) {
-  posix_spawn_file_actions_t files;
-  posix_spawn_file_actions_init(&files);
-  posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_adddup2(&files, STDOUT_FILENO, STDERR_FILENO);
   std::vector<std::string> all{NK_SCORES_BINARY};
   all.insert(all.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& a : all) argv.push_back(a.data());
   argv.push_back(nullptr);
-  pid_t pid = -1;
-  const int failed = posix_spawn(&pid, NK_SCORES_BINARY, &files, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&files);
-  if (failed != 0) throw std::runtime_error("cannot start " NK_SCORES_BINARY);
+  // Emptied before the server starts, so an earlier run's "listening on" line is never read.
+  const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (out < 0) throw std::runtime_error("cannot write " + log.string());
+  const pid_t parent = getpid();
+  const pid_t pid = fork();
+  if (pid == 0) {  // only async-signal-safe calls until exec
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent || dup2(out, STDOUT_FILENO) < 0 || dup2(out, STDERR_FILENO) < 0) _exit(127);
+    execv(NK_SCORES_BINARY, argv.data());
+    _exit(127);
+  }
+  close(out);
+  if (pid < 0) throw std::runtime_error("cannot start " NK_SCORES_BINARY);
   return pid;
 }
 
