@@ -92,6 +92,8 @@ void SaveConfigFile(std::string_view gamePath, const TGameState& state) {
   temporary += ".tmp";
   const std::string failure = "Cannot write " + std::string(gamePath);
   std::error_code ec;
+  // The per-user folder of an installed game is made on its first save.
+  if (!createFoldersFor(target.string())) throw std::runtime_error(failure + ": its folder cannot be made.");
   // A leftover of an earlier failed save (even a link) must not be written through.
   std::filesystem::remove(temporary, ec);
   {

@@ -6,11 +6,14 @@
 #include <sstream>
 
 #include "app/command_line.h"
+#include "app/config_file.h"
 #include "app/form1.h"
 #include "app/headless_run.h"
 #include "app/input_recorder.h"
+#include "app/paths_report.h"
 #include "app/snapshot.h"
 #include "platform/environment.h"
+#include "platform/file_layout.h"
 #include "platform/files.h"
 #include "platform/headless_host.h"
 #include "platform/random.h"
@@ -128,6 +131,14 @@ int gameMain(const std::vector<std::string>& args) {
     std::fprintf(stderr, "nokturo: cannot enter the folder %s\n", cl.workdir.c_str());
     return 1;
   }
+  useFileLayout(chooseFileLayout(systemLayoutFacts(!cl.workdir.empty()), {std::string(kConfigFile)}));
+  if (cl.printPaths) {
+    std::fputs(pathsReport().c_str(), stdout);
+    return 0;
+  }
+  if (!fileExists("Data\\data.oil"))
+    std::fprintf(stderr, "nokturo: no %s; --print-paths shows where the game looks for its files\n",
+                 nativePath("Data\\data.oil").c_str());
 
   if (cl.headless) {
     HeadlessHost host(kClientWidth, kClientHeight);

@@ -269,7 +269,23 @@ TEST_F(ConfigFileOnDisk, FailedSaveThrowsAndLeavesNothingBehind) {
   EXPECT_THROW(SaveConfigFile(path, TGameState{}), std::runtime_error);
   EXPECT_EQ(dir.read("Config.cfg/inside"), "x");
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-  EXPECT_THROW(SaveConfigFile(dir.file("no such folder/Config.cfg"), TGameState{}), std::runtime_error);
+  dir.write("a file", "x");
+  EXPECT_THROW(SaveConfigFile(dir.file("a file/nokturo/Config.cfg"), TGameState{}), std::runtime_error);
+  EXPECT_EQ(dir.read("a file"), "x");
+}
+
+// An installed game keeps the file in the player's own data folder, made on the first save and
+// open to him only.
+TEST_F(ConfigFileOnDisk, FirstSaveMakesThePlayersFolder) {
+  const std::string nested = dir.file("home/.local/share/nokturo/Config.cfg");
+  SaveConfigFile(nested, sampleState(false, true, true));
+  TGameState read;
+  EXPECT_EQ(LoadConfigFile(nested, read), ConfigLoad::Loaded);
+  expectStoredEqual(read, sampleState(false, true, true));
+  for (const char* folder : {"home", "home/.local", "home/.local/share", "home/.local/share/nokturo"}) {
+    EXPECT_EQ(std::filesystem::status(dir.path() / folder).permissions(), std::filesystem::perms::owner_all)
+        << folder;
+  }
 }
 
 // While it lives, no file of this process may grow past a few bytes: a disk that is full for
