@@ -82,6 +82,7 @@ class GeometryDevice final : public RenderDevice {
   }
   int maxTextureSize() const override { return maxTexture_; }
   TextureId createTexture(int width, int height) override {
+    if (width < 1 || height < 1 || width > maxTexture_ || height > maxTexture_) return 0;
     Texture t{nullptr, width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, 0)};
     if (!upload(t)) return 0;
     const TextureId id = nextTexture_++;

@@ -75,8 +75,11 @@ std::unique_ptr<WindowHost> WindowHost::create(const std::string& title, int wid
 }
 
 void showMessageWithoutWindow(const std::string& text, const std::string& caption) {
+  // Without the video driver SDL only tries other message systems than the display's own.
+  const bool video = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, cp1251ToUtf8(caption).c_str(), cp1251ToUtf8(text).c_str(),
                            nullptr);
+  if (video) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 WindowHost::WindowHost(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}

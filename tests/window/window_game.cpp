@@ -59,18 +59,7 @@ WindowGame::WindowGame(const XDisplay& display, const TestFolder& folder, std::v
   env["SDL_AUDIODRIVER"] = "dummy";  // the mixer runs as usual, with nothing to play to
   game_ = std::make_unique<Process>(Process::Setup{command, env, (folder.path() / "game.log").string()});
   // The window shows once start-up is done; from then on the loop runs.
-  const auto end = std::chrono::steady_clock::now() + seconds(120);
-  while (window_ == 0) {
-    if (!game_->running()) throw std::runtime_error("the game ended before its window showed:\n" + log());
-    if (std::chrono::steady_clock::now() > end) throw std::runtime_error("no game window:\n" + log());
-    const Finished found =
-        runProgram({"xdotool", "search", "--onlyvisible", "--name", "^Nokturo$"}, display.environment());
-    if (found.status == 0 && !found.output.empty()) {
-      window_ = std::stoull(found.output);
-    } else {
-      std::this_thread::sleep_for(milliseconds(50));
-    }
-  }
+  window_ = display.waitForWindow("Nokturo", *game_, folder.path() / "game.log");
   input_ = std::make_unique<XInput>(display, window_);
   input_->focus();
 }

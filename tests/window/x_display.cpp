@@ -5,7 +5,10 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
+#include <thread>
 
 #include "close_request.h"
 
@@ -59,7 +62,41 @@ std::string XDisplay::run(const std::vector<std::string>& args) const {
   return done.output;
 }
 
+std::vector<uint64_t> XDisplay::windowsTitled(const std::string& title) const {
+  // Lines such as:      0x600002 "Error": ()  200x100+412+222  +412+222
+  std::istringstream lines(run({"xwininfo", "-root", "-children"}));
+  std::vector<uint64_t> found;
+  for (std::string line; std::getline(lines, line);) {
+    const size_t id = line.find("0x");
+    if (id != std::string::npos && line.find(" \"" + title + "\":") != std::string::npos) {
+      found.push_back(std::stoull(line.substr(id), nullptr, 16));
+    }
+  }
+  return found;
+}
+
 void XDisplay::setLayout(const std::string& layout) const { run({"setxkbmap", "-layout", layout}); }
+
+uint64_t XDisplay::waitForWindow(const std::string& title, Process& owner,
+                                 const std::filesystem::path& ownerLog) const {
+  const auto log = [&] {
+    std::ifstream in(ownerLog, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  };
+  const auto end = std::chrono::steady_clock::now() + seconds(120);
+  for (;;) {
+    if (!owner.running())
+      throw std::runtime_error("it ended before its window \"" + title + "\" showed:\n" + log());
+    if (std::chrono::steady_clock::now() > end)
+      throw std::runtime_error("no window \"" + title + "\":\n" + log());
+    const Finished found =
+        runProgram({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"}, environment());
+    if (found.status == 0 && !found.output.empty()) return std::stoull(found.output);
+    std::this_thread::sleep_for(milliseconds(50));
+  }
+}
 
 void XInput::focus() const {
   const std::string id = std::to_string(window_);

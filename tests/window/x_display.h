@@ -31,6 +31,13 @@ class XDisplay {
   // The keyboard layout, as setxkbmap names it ("us", "ru").
   void setLayout(const std::string& layout) const;
 
+  // The shown window of that title, once there is one; throws if owner ends first or none comes.
+  uint64_t waitForWindow(const std::string& title, Process& owner,
+                         const std::filesystem::path& ownerLog) const;
+  // The top-level windows of that title now, shown or not (message boxes too, which xdotool's
+  // search misses by their UTF-8 title).
+  std::vector<uint64_t> windowsTitled(const std::string& title) const;
+
  private:
   std::unique_ptr<Process> server_;
   std::string name_;
