@@ -13,9 +13,9 @@ class NoRenderDevice : public WindowTest {};
 
 TEST_F(NoRenderDevice, TheGameSaysWhichRenderersFailedThenEndsWithStatusOne) {
   const auto log = folder().path() / "game.log";
-  auto env = display().environment();
+  auto env = gameEnvironment(display());
   env["LD_PRELOAD"] = NK_NO_RENDERER;
-  env["ASAN_OPTIONS"] = "verify_asan_link_order=0";  // the stand-in comes before the sanitizer's runtime
+  env["ASAN_OPTIONS"] += ":verify_asan_link_order=0";  // the stand-in comes before the sanitizer's runtime
   Process game({{NK_GAME_BINARY, "--workdir", folder().path().string(), "--windowed"}, env, log.string()});
   // Each message waits for its OK, as on the player's desktop: the device's, then the notice that
   // the game ends (the two boxes may come with the same window id).

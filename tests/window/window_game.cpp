@@ -49,15 +49,22 @@ void TestFolder::write(const std::string& name, const std::string& bytes) const 
   std::ofstream(path_ / name, std::ios::binary) << bytes;
 }
 
+std::map<std::string, std::string> gameEnvironment(const XDisplay& display) {
+  auto env = display.environment();
+  env["SDL_AUDIODRIVER"] = "dummy";  // the mixer runs as usual, with nothing to play to
+  const char* sanitizer = std::getenv("ASAN_OPTIONS");
+  env["ASAN_OPTIONS"] = std::string(sanitizer != nullptr ? sanitizer : "") + ":detect_leaks=0";
+  return env;
+}
+
 WindowGame::WindowGame(const XDisplay& display, const TestFolder& folder, std::vector<std::string> args)
     : display_(display), folder_(folder) {
   std::vector<std::string> command{
       NK_GAME_BINARY, "--workdir", folder.path().string(), "--dump", dump().string(), "--windowed",
       "--seed",       "1"};
   command.insert(command.end(), args.begin(), args.end());
-  auto env = display.environment();
-  env["SDL_AUDIODRIVER"] = "dummy";  // the mixer runs as usual, with nothing to play to
-  game_ = std::make_unique<Process>(Process::Setup{command, env, (folder.path() / "game.log").string()});
+  game_ = std::make_unique<Process>(
+      Process::Setup{command, gameEnvironment(display), (folder.path() / "game.log").string()});
   // The window shows once start-up is done; from then on the loop runs.
   window_ = display.waitForWindow("Nokturo", *game_, folder.path() / "game.log");
   input_ = std::make_unique<XInput>(display, window_);
