@@ -7,6 +7,7 @@
 
 #include "codec/text_codec.h"
 #include "platform/files.h"
+#include "platform/text_file.h"
 
 namespace nk {
 namespace {
@@ -80,9 +81,12 @@ std::string WriteConfig(const TGameState& state) {
 ConfigLoad LoadConfigFile(std::string_view gamePath, TGameState& state) {
   std::error_code ec;
   if (!std::filesystem::exists(nativePath(gamePath), ec)) return ConfigLoad::Missing;
-  const std::optional<std::string> text = readWholeFile(gamePath);
-  if (!text) return ConfigLoad::Unreadable;
-  ReadConfig(*text, state);
+  // A line of the file is a few dozen letters and there are 25; a damaged file is read only as far
+  // as these bounds, and what lies past them counts as missing.
+  constexpr TextLimits kConfigLimits{64 * 1024, 1024};
+  const std::optional<BoundedText> file = readTextFile(nativePath(gamePath), kConfigLimits);
+  if (!file) return ConfigLoad::Unreadable;
+  ReadConfig(file->text, state);
   return ConfigLoad::Loaded;
 }
 

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -249,6 +250,44 @@ TEST_F(ConfigFileOnDisk, FileWithoutPermissionIsUnreadable) {
   TGameState s;
   EXPECT_EQ(LoadConfigFile(path, s), ConfigLoad::Unreadable);
   EXPECT_EQ(s.PlayerName, "");
+}
+
+// A damaged file is read only as far as a valid one could reach; what lies past counts as missing.
+TEST_F(ConfigFileOnDisk, AnOversizedFileIsReadOnlyAsFarAsAValidOneReaches) {
+  const std::string endless(40 << 20, 'A');
+  const TGameState sample = sampleState(false, false, true);
+  const struct {
+    const char* what;
+    std::string contents;
+    std::function<void(const TGameState&)> expect;
+  } cases[] = {
+      {"one endless line", endless,
+       [](const TGameState& s) {
+         EXPECT_TRUE(s.FullScreen);  // line 1 is not "false"
+         EXPECT_TRUE(s.MusicOn && s.SoundOn);
+         EXPECT_EQ(s.PlayerName, "");
+         expectDefaultTable(s);
+       }},
+      {"a whole file with an endless tail", WriteConfig(sample) + endless,
+       [&](const TGameState& s) { expectStoredEqual(s, sample); }},
+      {"an endless name",
+       configOf({"false", "false", "false"}) + encodeConfigLine("Bob%%") + endless + "\r\n" +
+           configOf({"Alice"}),
+       [](const TGameState& s) {
+         EXPECT_FALSE(s.FullScreen || s.MusicOn || s.SoundOn);
+         EXPECT_TRUE(s.PlayerName.starts_with("Bob"));
+         EXPECT_LE(s.PlayerName.size(), 1024u);
+         EXPECT_EQ(s.HiscoreName, "");  // past the file's bound
+         expectDefaultTable(s);
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    dir.write("Config.cfg", c.contents);
+    TGameState s;
+    ASSERT_EQ(LoadConfigFile(path, s), ConfigLoad::Loaded);
+    c.expect(s);
+  }
 }
 
 TEST_F(ConfigFileOnDisk, SavedFileLoadsBackAndReplacesTheOldOne) {
