@@ -1,0 +1,26 @@
+#pragma once
+#include <optional>
+
+namespace nk {
+
+// The pad's confirm button, the one place that knows which key it is: Space in play, where the
+// burglar takes things, and Enter on every other screen (menus, dialogs, the intro, the tally, the
+// score dialog). Keys act on release, so the release must land where the press was meant: it
+// reaches the game only while the game is still on the screen the button went down on, and never
+// once that screen has been left, even for a moment.
+class ConfirmButton {
+ public:
+  // The button goes down on that screen: the key that goes down with it.
+  int press(int screenState);
+  // The game is on that screen now (told every frame, and at every press and release).
+  void screenIs(int screenState);
+  // The button comes up: the key that comes up with it, or nothing when the screen it was pressed
+  // on has been left.
+  std::optional<int> release(int screenState);
+
+ private:
+  std::optional<int> pressedOn_;  // the screen, while the button is down and its screen still up
+  int key_ = 0;
+};
+
+}  // namespace nk
