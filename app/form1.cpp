@@ -11,7 +11,8 @@ namespace nk {
 
 namespace {
 
-std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, TNkTimer::Handler handler) {
+std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, PadInput& pads,
+                                         TNkTimer::Handler handler) {
   // The settings every frame timer of the window is created with.
   auto timer = std::make_unique<TNkTimer>(app);
   timer->SetEnabled(false);
@@ -20,9 +21,10 @@ std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, TNkTi
   timer->SetMaxFPS(120);
   timer->SetFPSWarningFrames(10);
   timer->SetLossyMode(false);
-  timer->OnTimer = [&ticks, handler = std::move(handler)](TNkTimer& t) {
+  timer->OnTimer = [&ticks, &pads, handler = std::move(handler)](TNkTimer& t) {
     ++ticks;
     handler(t);
+    pads.frame();
   };
   return timer;
 }
@@ -32,6 +34,9 @@ std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, TNkTi
 TForm1::TForm1(Host& h, FormOptions opts)
     : host(h),
       options(std::move(opts)),
+      Pads({[this](int key, bool down) { down ? keyDown(key) : keyUp(key); },
+            [this] { return static_cast<int>(GameState.ScreenState); },
+            [this] { return nameBeingEdited(); }}),
       messages(h),
       NkImageList1(std::make_unique<TNkImageList>(messages)),
       ShareList(std::make_unique<TNkImageList>(messages)),
@@ -62,9 +67,9 @@ TForm1::TForm1(Host& h, FormOptions opts)
   nameEditGuiFont = std::make_unique<TGuiBitmapFont>(*NameEditFont);
   NkGUI1->NkBitmapFont = guiFont.get();
   Application& app = host.application();
-  NkTimer1 = makeFrameTimer(app, frameTicks_, [this](TNkTimer& t) { NkTimer1Timer(t); });
-  GameTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& t) { GameTimerTimer(t); });
-  AnimTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& t) { AnimTimerTimer(t); });
+  NkTimer1 = makeFrameTimer(app, frameTicks_, Pads, [this](TNkTimer& t) { NkTimer1Timer(t); });
+  GameTimer = makeFrameTimer(app, frameTicks_, Pads, [this](TNkTimer& t) { GameTimerTimer(t); });
+  AnimTimer = makeFrameTimer(app, frameTicks_, Pads, [this](TNkTimer& t) { AnimTimerTimer(t); });
   Timer1 = std::make_unique<TTimer>(app, 1000);
   Timer1->OnTimer = [this] { Timer1Timer(); };
   NkMusic1 = MakeGameEffects(host.audio());
@@ -177,6 +182,11 @@ void TForm1::FormMouseDown(MouseButton button, int x, int y) {
   ShareScreen->PointerAt(x, y);
   ShareScreen->UpdateHover();
   ShareScreen->ClickHovered();
+}
+
+TNkEdit* TForm1::nameBeingEdited() {
+  const bool namingScreen = GameState.ScreenState == 6 || GameState.ScreenState == 15;
+  return namingScreen && ActiveEdit != nullptr && ActiveEdit->Focused() ? ActiveEdit : nullptr;
 }
 
 void TForm1::keyDown(int virtualKey) {

@@ -12,6 +12,7 @@
 #include "app/menu_text.h"
 #include "app/nk_font_text.h"
 #include "app/nk_timer.h"
+#include "app/pad_input.h"
 #include "app/sound_setup.h"
 #include "app/window_timer.h"
 #include "audio/sound_board.h"
@@ -85,6 +86,10 @@ class TForm1 final : public WindowEvents {
   void mouseDown(MouseButton button, int x, int y) override;
   void mouseUp(MouseButton button, int x, int y) override;
   void mouseDoubleClick(int x, int y) override;
+  void padAdded(int pad, const std::string& name) override { Pads.added(pad, name); }
+  void padRemoved(int pad) override { Pads.removed(pad); }
+  void padButton(int pad, PadButton button, bool down) override { Pads.button(pad, button, down); }
+  void padAxis(int pad, PadAxis axis, int value) override { Pads.axis(pad, axis, value); }
   void activated() override { FormActivate(); }
   bool closeQuery() override { return FormCloseQuery(); }
   void closing() override { FormClose(); }
@@ -94,6 +99,8 @@ class TForm1 final : public WindowEvents {
   int64_t frameTicks_ = 0;
   TGameState GameState;
   Random random;
+  // The pads, turned into the keyboard's events.
+  PadInput Pads;
 
   HostMessages messages;
   // The screen comes after the components it tells about device changes: it is destroyed first,
@@ -136,6 +143,8 @@ class TForm1 final : public WindowEvents {
 
  private:
   void readConfig();
+  // The name edit that takes letters now, or nullptr.
+  TNkEdit* nameBeingEdited();
   // "DS Zombie Cyr" at pointSize with the game's characters, in white.
   void buildGameFont(TNkBitmapFont& font, int pointSize);
   void setBitmapFontGrey();

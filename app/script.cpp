@@ -7,6 +7,7 @@
 
 #include "codec/cp1251.h"
 #include "platform/keys.h"
+#include "platform/pad_controls.h"
 
 namespace nk {
 namespace {
@@ -40,6 +41,39 @@ std::vector<std::string_view> words(std::string_view line, size_t limit) {
     i = j;
   }
   return out;
+}
+
+// `pad down|up|tap BUTTON` or `pad axis AXIS VALUE`, with SDL's names of the controls.
+std::optional<std::string> parsePad(const std::vector<std::string_view>& args, ScriptEvent e,
+                                    std::vector<ScriptEvent>& events) {
+  using Kind = ScriptEvent::Kind;
+  const std::string_view what = args.empty() ? std::string_view{} : args[0];
+  if (what == "down" || what == "up" || what == "tap") {
+    const auto button = args.size() == 2 ? padButtonFromName(args[1]) : std::nullopt;
+    if (!button)
+      return "pad " + std::string(what) + " takes a button: a b x y back start dpup dpdown dpleft dpright";
+    e.key = static_cast<int>(*button);
+    e.kind = what == "up" ? Kind::PadUp : Kind::PadDown;
+    events.push_back(e);
+    if (what == "tap") {
+      e.kind = Kind::PadUp;
+      ++e.frame;
+      events.push_back(e);
+    }
+    return std::nullopt;
+  }
+  if (what == "axis") {
+    const auto axis = args.size() == 3 ? padAxisFromName(args[1]) : std::nullopt;
+    int64_t value = 0;
+    if (!axis || !toInt(args[2], value) || value < kPadAxisMin || value > kPadAxisMax)
+      return std::string("pad axis takes leftx or lefty and a value -32768..32767");
+    e.kind = Kind::PadAxis;
+    e.key = static_cast<int>(*axis);
+    e.x = static_cast<int>(value);
+    events.push_back(e);
+    return std::nullopt;
+  }
+  return std::string("pad takes down, up, tap or axis");
 }
 
 }  // namespace
@@ -143,6 +177,8 @@ std::variant<Script, ScriptError> parseScript(std::string_view text) {
       e.x = static_cast<int>(std::clamp<int64_t>(x, -100000, 100000));
       e.y = static_cast<int>(std::clamp<int64_t>(y, -100000, 100000));
       events.push_back(e);
+    } else if (command == "pad") {
+      if (auto error = parsePad(args, e, events)) return fail(*error);
     } else if (command == "screenshot" || command == "dump") {
       if (args.size() != 1) return fail(std::string(command) + " takes one file name");
       e.kind = command == "dump" ? ScriptEvent::Kind::Dump : ScriptEvent::Kind::Screenshot;

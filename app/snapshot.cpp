@@ -146,6 +146,7 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
       {"opened", texts(journal.opened)},
       {"requests", texts(journal.requests)},
       {"share", share},
+      {"pads", DescribePads(form.Pads)},
   };
 }
 
