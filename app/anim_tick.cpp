@@ -21,7 +21,7 @@ void TForm1::AnimTimerTimer(TNkTimer&) {
   if (end != ActionEnd::Running) handBackToPlay();
   if (end == ActionEnd::Shot || end == ActionEnd::SafeCracked) {
     Timer1->SetEnabled(false);
-    EnterState(end == ActionEnd::Shot ? 14 : 13);
+    EnterState(end == ActionEnd::Shot ? Screen::Shot : Screen::LevelComplete);
   }
   ++Play.stateCounter;
   beginFrame();

@@ -8,14 +8,14 @@
 namespace nk {
 
 void TForm1::enterShot() {
-  GameState.ScreenState = 14;
+  GameState.ScreenState = Screen::Shot;
   Play.player->SetImage(world.image("vor_scare"));
   Play.player->SetPatternIndex(0);
   Sounds.PlayEffect("ahhh");
 }
 
 void TForm1::enterTimeUp() {
-  GameState.ScreenState = 17;
+  GameState.ScreenState = Screen::TimeUp;
   new TExitMenu(world, "timesup", "timesup", 3000, 230, 220);
 }
 
@@ -40,7 +40,7 @@ void TForm1::tickShot() {
     Play.heart = new THeart(world, *Play.player);
   }
   if (t == 493) fadeToWhite();
-  if (t == 620) loseLife(14);
+  if (t == 620) loseLife(Screen::Shot);
 }
 
 void TForm1::tickTimeUp() {
@@ -66,7 +66,7 @@ void TForm1::tickTimeUp() {
     ++t;
   }
   if (t > 172) ++t;
-  if (t == 300) loseLife(17);
+  if (t == 300) loseLife(Screen::TimeUp);
   if (t < 300) {
     beginFrame();
     NkSprite1->Draw();
@@ -95,26 +95,26 @@ void TForm1::tickLaser() {
   if (t++ == 272) fadeToWhite();
   if (t == 400) {
     Sounds.StopEffect("sirena");
-    loseLife(19);
+    loseLife(Screen::Laser);
   }
 }
 
-void TForm1::loseLife(int caughtState) {
+void TForm1::loseLife(Screen caughtState) {
   --GameState.Lives;
   if (GameState.Lives > 0) {
     // The same house again, as it was at the start.
     LeaveState(caughtState);
-    LeaveState(12);
-    EnterState(12);
+    LeaveState(Screen::Play);
+    EnterState(Screen::Play);
     return;
   }
-  Play.stateCounter = caughtState == 17 ? 0 : 1;
+  Play.stateCounter = caughtState == Screen::TimeUp ? 0 : 1;
   // The game is lost, but what he carried still counts; the house stays under the picture.
   GameState.Score += Play.player->Money;
   LeaveState(caughtState);
   Play.gameOverShown = true;
   new TExitMenu(world, "lose", "lose", 900, 0, 0);
-  EnterState(15);
+  EnterState(Screen::ScoreDialog);
 }
 
 }  // namespace nk

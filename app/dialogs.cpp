@@ -8,7 +8,7 @@ namespace nk {
 void TForm1::enterQuitDialog() {
   killByName("value");
   GameState.KeyReleased[vk::Return] = false;
-  GameState.ScreenState = 0;
+  GameState.ScreenState = Screen::QuitDialog;
   newMenuList();
   addYesNo(
       [this] {
@@ -17,15 +17,15 @@ void TForm1::enterQuitDialog() {
           Sounds.StopTune("gamemusic");
           Sounds.StartTune("menumusic");
         }
-        LeaveState(0);
-        EnterState(15);
+        LeaveState(Screen::QuitDialog);
+        EnterState(Screen::ScoreDialog);
       },
       [this] {
-        LeaveState(0);
+        LeaveState(Screen::QuitDialog);
         clearKeyReleased();
         Sounds.PlayEffect("check");
         Timer1->SetEnabled(true);
-        GameState.ScreenState = 12;
+        GameState.ScreenState = Screen::Play;
       });
   newKeyCursor();
   new TMenuExitGame(world, "scr_ExitTheGame", "menuexitgame", 2000, 240, 40);
@@ -43,8 +43,8 @@ void TForm1::leaveQuitDialog() {
 
 void TForm1::tickQuitDialog() {
   if (!menuKeys([this] {
-        LeaveState(0);
-        GameState.ScreenState = 12;
+        LeaveState(Screen::QuitDialog);
+        GameState.ScreenState = Screen::Play;
       })) {
     return;
   }
@@ -60,7 +60,7 @@ void TForm1::tickQuitDialog() {
 
 void TForm1::enterPause() {
   killByName("value");
-  GameState.ScreenState = 16;
+  GameState.ScreenState = Screen::Pause;
   new TMenuExitGame(world, "pause", "pause", 2000, 140, 210);
   // Everything drawn is dimmed while the game is paused.
   setScreenGrey(160);
@@ -77,8 +77,8 @@ void TForm1::tickPause() {
   const bool p = takeReleased('P'), f1 = takeReleased(vk::F1), escape = takeReleased(vk::Escape);
   if (p || f1 || escape) {
     Timer1->SetEnabled(true);
-    LeaveState(16);
-    GameState.ScreenState = 12;
+    LeaveState(Screen::Pause);
+    GameState.ScreenState = Screen::Play;
     setScreenGrey(255);
     return;
   }

@@ -173,7 +173,7 @@ void TForm1::FormKeyUp(int key) {
 // Only the exit promotion screen listens to the mouse; a click counts where it is made, even
 // before a frame has seen the pointer there.
 void TForm1::FormMouseDown(MouseButton button, int x, int y) {
-  if (GameState.ScreenState != 20 || button != MouseButton::Left) return;
+  if (GameState.ScreenState != Screen::ExitScreen || button != MouseButton::Left) return;
   ShareScreen->PointerAt(x, y);
   ShareScreen->UpdateHover();
   ShareScreen->ClickHovered();
@@ -202,7 +202,9 @@ void TForm1::mouseDoubleClick(int x, int y) {
 }
 
 // The close box does nothing until the exit path has run its course.
-bool TForm1::FormCloseQuery() { return GameState.ScreenState == 20 && ShareScreen->Countdown == 0; }
+bool TForm1::FormCloseQuery() {
+  return GameState.ScreenState == Screen::ExitScreen && ShareScreen->Countdown == 0;
+}
 
 void TForm1::FormClose() {
   // The window is going away whatever happens, so a failed save is reported here and not passed on.

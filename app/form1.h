@@ -67,9 +67,9 @@ class TForm1 final : public WindowEvents {
   // Writes Config.cfg; throws std::runtime_error when it cannot.
   void SaveConfig();
 
-  // The screen flow: every screen, dialog and phase of play is a numbered state.
-  void EnterState(int state);
-  void LeaveState(int state);
+  // The screen flow: every screen, dialog and phase of play is a state.
+  void EnterState(Screen state);
+  void LeaveState(Screen state);
 
   void NkTimer1Timer(TNkTimer& sender);
   void GameTimerTimer(TNkTimer& sender);
@@ -168,7 +168,7 @@ class TForm1 final : public WindowEvents {
   void tickShot();
   void tickTimeUp();
   void tickLaser();
-  void loseLife(int caughtState);
+  void loseLife(Screen caughtState);
   void fadeToWhite() { NkFader1->FadeToColor(255, 255, 255, 1.0f); }
   // Frame brackets shared by the screens: clear and begin, and end and present.
   void beginFrame();
@@ -210,7 +210,7 @@ class TForm1 final : public WindowEvents {
 
   // The menu screens (menus.cpp, options_screen.cpp) and their ticks (menu_tick.cpp).
   void buildMainMenuButtons();
-  void openFromMainMenu(int state);
+  void openFromMainMenu(Screen state);
   void enterHelp();
   void showHelpPage(const char* image);
   void helpNext();

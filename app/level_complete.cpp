@@ -6,7 +6,7 @@
 namespace nk {
 
 void TForm1::enterLevelComplete() {
-  GameState.ScreenState = 13;
+  GameState.ScreenState = Screen::LevelComplete;
   new TExitMenu(world, "scr_levcompl", "menulevelcompl", 2500, 230, 40);
 }
 
@@ -38,17 +38,17 @@ void TForm1::tickLevelComplete() {
       clearKeyReleased();
     }
   } else if (!Play.SafeTaken && takeReleased(vk::Return)) {
-    LeaveState(13);
-    LeaveState(12);
+    LeaveState(Screen::LevelComplete);
+    LeaveState(Screen::Play);
     ++GameState.Level;
     if (GameState.Level > kLevelCount) {
       t = 0;
       Play.gameOverShown = true;
       new TExitMenu(world, "gamecompl", "backcomplete", 900, 0, 0);
       Sounds.PlayEffect("findseif");
-      EnterState(15);
+      EnterState(Screen::ScoreDialog);
     } else {
-      EnterState(11);
+      EnterState(Screen::LevelIntro);
     }
   }
   ++t;

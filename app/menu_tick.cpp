@@ -9,21 +9,21 @@ namespace nk {
 
 void TForm1::NkTimer1Timer(TNkTimer&) {
   switch (GameState.ScreenState) {
-    case 2: tickTitle(); break;
-    case 3: tickMainMenu(); break;
-    case 6: tickOptions(); break;
-    case 5:
-    case 7:
-    case 8:
-    case 9: tickMenuScreen(); break;
-    case 20: tickExitScreen(); break;
+    case Screen::Title: tickTitle(); break;
+    case Screen::MainMenu: tickMainMenu(); break;
+    case Screen::Options: tickOptions(); break;
+    case Screen::Help:
+    case Screen::HiScores:
+    case Screen::ClearTable:
+    case Screen::ExitConfirm: tickMenuScreen(); break;
+    case Screen::ExitScreen: tickExitScreen(); break;
     default: break;
   }
   if (++GameState.TickCounter > 10) GameState.TickCounter = 0;
 }
 
 bool TForm1::menuKeys(const std::function<void()>& back) {
-  const int state = GameState.ScreenState;
+  const Screen state = GameState.ScreenState;
   moveMenuFocus(true);
   if (takeReleased(vk::Return)) activateFocused();
   if (GameState.ScreenState == state && takeReleased(vk::Escape)) back();
@@ -36,13 +36,14 @@ void TForm1::tickTitle() {
   NkSprite1->Draw();
   endFrame();
   const auto& keys = GameState.KeyReleased;
-  if (std::any_of(keys.begin() + 1, keys.end(), [](bool released) { return released; })) EnterState(3);
+  if (std::any_of(keys.begin() + 1, keys.end(), [](bool released) { return released; }))
+    EnterState(Screen::MainMenu);
 }
 
 void TForm1::tickMainMenu() {
   if (!menuKeys([this] {
-        LeaveState(3);
-        EnterState(9);
+        LeaveState(Screen::MainMenu);
+        EnterState(Screen::ExitConfirm);
       })) {
     return;
   }
@@ -59,17 +60,17 @@ void TForm1::tickMainMenu() {
 }
 
 void TForm1::tickMenuScreen() {
-  const int state = GameState.ScreenState;
+  const Screen state = GameState.ScreenState;
   // Escape leaves the clear-table question for the table, everything else for the main menu.
   if (!menuKeys([this, state] {
         LeaveState(state);
-        EnterState(state == 8 ? 7 : 3);
+        EnterState(state == Screen::ClearTable ? Screen::HiScores : Screen::MainMenu);
       })) {
     return;
   }
   beginMenuFrame();
-  if (state == 7 && menuFont != nullptr) DrawHiScores(*menuFont, GameState.HiScores);
-  if (state == 9 && KeyCursor != nullptr) KeyCursor->Draw();
+  if (state == Screen::HiScores && menuFont != nullptr) DrawHiScores(*menuFont, GameState.HiScores);
+  if (state == Screen::ExitConfirm && KeyCursor != nullptr) KeyCursor->Draw();
   endFrame();
 }
 

@@ -13,24 +13,24 @@ void TForm1::buildMainMenuButtons() {
   addMenuButton(1, "b_opt", 370, 170, [this] {
     GameState.SavedMusicOn = GameState.MusicOn;
     GameState.SavedSoundOn = GameState.SoundOn;
-    openFromMainMenu(6);
+    openFromMainMenu(Screen::Options);
   });
-  addMenuButton(2, "b_hiscr", 353, 240, [this] { openFromMainMenu(7); });
-  addMenuButton(3, "b_help", 354, 310, [this] { openFromMainMenu(5); });
+  addMenuButton(2, "b_hiscr", 353, 240, [this] { openFromMainMenu(Screen::HiScores); });
+  addMenuButton(3, "b_help", 354, 310, [this] { openFromMainMenu(Screen::Help); });
   addMenuButton(4, "b_visit", 270, 380, [this] {
     Sounds.PlayEffect("check");
     if (fileExists("moregames.url")) host.shellOpen("moregames.url", "");
   });
   addMenuButton(5, "b_exit", 380, 450, [this] {
-    LeaveState(3);
+    LeaveState(Screen::MainMenu);
     Sounds.PlayEffect("check");
-    EnterState(9);
+    EnterState(Screen::ExitConfirm);
   });
   MenuButtonCount = 6;
 }
 
-void TForm1::openFromMainMenu(int state) {
-  LeaveState(3);
+void TForm1::openFromMainMenu(Screen state) {
+  LeaveState(Screen::MainMenu);
   clearKeyReleased();
   Sounds.PlayEffect("check");
   EnterState(state);
@@ -38,12 +38,12 @@ void TForm1::openFromMainMenu(int state) {
 
 void TForm1::enterHelp() {
   HelpPage = 1;
-  GameState.ScreenState = 5;
+  GameState.ScreenState = Screen::Help;
   newMenuList();
   addMenuButton(0, "b_back", 57, 510, [this] {
-    LeaveState(5);
+    LeaveState(Screen::Help);
     Sounds.PlayEffect("check");
-    EnterState(3);
+    EnterState(Screen::MainMenu);
     clearKeyReleased();
   });
   addMenuButton(1, "b_next", 500, 420, [this] { helpNext(); });
@@ -82,19 +82,19 @@ void TForm1::helpPrev() {
 }
 
 void TForm1::enterHiScores() {
-  GameState.ScreenState = 7;
+  GameState.ScreenState = Screen::HiScores;
   newMenuList();
   addMenuButton(0, "b_clrhiscr", 80, 495, [this] {
-    EnterState(8);
+    EnterState(Screen::ClearTable);
     clearKeyReleased();
     Sounds.PlayEffect("check");
   });
   addMenuButton(1, "b_viewwhiscr", 305, 495, [this] { OpenScorePage(host, options.scoreServer); });
   TNkButton& back = addMenuButton(2, "b_back", 610, 520, [this] {
-    LeaveState(7);
+    LeaveState(Screen::HiScores);
     Sounds.PlayEffect("check");
     clearKeyReleased();
-    EnterState(3);
+    EnterState(Screen::MainMenu);
   });
   back.SetStateImage(TNkGUIComponent::stHover, back.States[0].Image);
   MenuButtonCount = 3;
@@ -109,22 +109,22 @@ void TForm1::enterHiScores() {
 }
 
 void TForm1::enterClearTable() {
-  GameState.ScreenState = 8;
+  GameState.ScreenState = Screen::ClearTable;
   // The table's panel and cursor stay underneath; only its buttons go.
   newMenuList();
   addYesNo(
       [this] {
         ResetHiScores(GameState.HiScores);
         clearKeyReleased();
-        LeaveState(8);
+        LeaveState(Screen::ClearTable);
         Sounds.PlayEffect("check");
-        EnterState(7);
+        EnterState(Screen::HiScores);
       },
       [this] {
-        LeaveState(8);
+        LeaveState(Screen::ClearTable);
         clearKeyReleased();
         Sounds.PlayEffect("check");
-        EnterState(7);
+        EnterState(Screen::HiScores);
       });
   newKeyCursor();
   NkSprite1->Move(0.00001f);
@@ -132,18 +132,18 @@ void TForm1::enterClearTable() {
 }
 
 void TForm1::enterExitConfirm() {
-  GameState.ScreenState = 9;
+  GameState.ScreenState = Screen::ExitConfirm;
   newMenuList();
   addYesNo(
       [this] {
-        LeaveState(9);
-        EnterState(20);
+        LeaveState(Screen::ExitConfirm);
+        EnterState(Screen::ExitScreen);
       },
       [this] {
-        LeaveState(9);
+        LeaveState(Screen::ExitConfirm);
         clearKeyReleased();
         Sounds.PlayEffect("check");
-        EnterState(3);
+        EnterState(Screen::MainMenu);
       });
   newKeyCursor();
   new TExitMenu(world, "scr_ExitTheGame", "scr_ExitTheGame", 0, 240, 40);
@@ -152,7 +152,7 @@ void TForm1::enterExitConfirm() {
 }
 
 void TForm1::enterExitScreen() {
-  GameState.ScreenState = 20;
+  GameState.ScreenState = Screen::ExitScreen;
   NkGUI1->DeactivateInput();
   // Nothing to promote: the window may close at once.
   if (ShareScreen->Valid) return;

@@ -15,7 +15,7 @@ enum OptionsEntry { kApply, kCancel, kFullScreenSwitch, kMusicSwitch, kSoundSwit
 }  // namespace
 
 void TForm1::enterOptions() {
-  GameState.ScreenState = 6;
+  GameState.ScreenState = Screen::Options;
   GameState.SavedPlayerName = GameState.PlayerName;
   // Before the edit is made, which takes its text colour from the font: after the score dialog's
   // grey the name would be hard to read.
@@ -66,13 +66,13 @@ void TForm1::toggleSwitch(int index, bool& setting) {
 }
 
 void TForm1::applyOptions() {
-  LeaveState(6);
+  LeaveState(Screen::Options);
   clearKeyReleased();
   if (GameState.AppliedFullScreen != GameState.FullScreen) NkScreen1->ToggleFullScreen();
   GameState.SavedMusicOn = GameState.MusicOn;
   GameState.SavedSoundOn = GameState.SoundOn;
   Sounds.PlayEffect("check");
-  EnterState(3);
+  EnterState(Screen::MainMenu);
   GameState.AppliedFullScreen = GameState.FullScreen;
   try {
     SaveConfig();
@@ -82,7 +82,7 @@ void TForm1::applyOptions() {
 }
 
 void TForm1::cancelOptions() {
-  LeaveState(6);
+  LeaveState(Screen::Options);
   GameState.FullScreen = GameState.AppliedFullScreen;
   GameState.MusicOn = GameState.SavedMusicOn;
   GameState.SoundOn = GameState.SavedSoundOn;
@@ -93,7 +93,7 @@ void TForm1::cancelOptions() {
   } else {
     Sounds.StopTune("menumusic");
   }
-  EnterState(3);
+  EnterState(Screen::MainMenu);
 }
 
 void TForm1::tickOptions() {
@@ -106,7 +106,7 @@ void TForm1::tickOptions() {
   if (takeReleased(vk::Return)) {
     if (GameState.MenuIndex != kNameEdit) {
       activateFocused();
-      if (GameState.ScreenState != 6) return;
+      if (GameState.ScreenState != Screen::Options) return;
     } else {
       if (ActiveEdit->Focused()) {
         ActiveEdit->Unfocus();

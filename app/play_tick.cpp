@@ -17,16 +17,16 @@ namespace nk {
 void TForm1::GameTimerTimer(TNkTimer&) {
   if (GameState.MusicOn) NkMusic1->ServiceLoops();
   switch (GameState.ScreenState) {
-    case 0: tickQuitDialog(); break;
-    case 11: tickLevelIntro(); break;
-    case 12: tickPlay(); break;
-    case 13: tickLevelComplete(); break;
-    case 14: tickShot(); break;
-    case 17: tickTimeUp(); break;
-    case 15: tickScoreDialog(); break;
-    case 16: tickPause(); break;
-    case 18: tickQuickHelp(); break;
-    case 19: tickLaser(); break;
+    case Screen::QuitDialog: tickQuitDialog(); break;
+    case Screen::LevelIntro: tickLevelIntro(); break;
+    case Screen::Play: tickPlay(); break;
+    case Screen::LevelComplete: tickLevelComplete(); break;
+    case Screen::Shot: tickShot(); break;
+    case Screen::TimeUp: tickTimeUp(); break;
+    case Screen::ScoreDialog: tickScoreDialog(); break;
+    case Screen::Pause: tickPause(); break;
+    case Screen::QuickHelp: tickQuickHelp(); break;
+    case Screen::Laser: tickLaser(); break;
     default: break;
   }
 }
@@ -71,8 +71,8 @@ void TForm1::tickLevelIntro() {
   }
   endFrame();
   if (introStarted != 0 && n == 1300) {
-    LeaveState(11);
-    EnterState(12);
+    LeaveState(Screen::LevelIntro);
+    EnterState(Screen::Play);
     return;
   }
   ++n;
@@ -83,7 +83,7 @@ void TForm1::tickPlay() {
   player.AnimActive = false;
   NkSprite1->Collision();
   // Caught by the laser: the rest of the tick belongs to that sequence.
-  if (GameState.ScreenState != 12) return;
+  if (GameState.ScreenState != Screen::Play) return;
   beginFrame();
   const PlayCommand command = TakePlayCommand(GameState.KeyReleased, GameState.RightHeld, GameState.LeftHeld);
   // Whatever he is told to do next, the thought about the missing key goes.
@@ -93,7 +93,7 @@ void TForm1::tickPlay() {
     case PlayCommand::None: break;
     case PlayCommand::Quit:
       Timer1->SetEnabled(false);
-      EnterState(0);
+      EnterState(Screen::QuitDialog);
       break;
     case PlayCommand::Walk:
       WalkStep(player, Play.grid.cell(player.Column, player.Row), levelBuilder, GameState.RightHeld,
@@ -102,7 +102,7 @@ void TForm1::tickPlay() {
     case PlayCommand::Stand: player.SetPatternIndex(0); break;
     case PlayCommand::Pause:
       Timer1->SetEnabled(false);
-      EnterState(16);
+      EnterState(Screen::Pause);
       break;
     case PlayCommand::Use: action = UseAction(player, Play.grid); break;
     case PlayCommand::Take: action = TakeAction(player); break;
@@ -153,9 +153,9 @@ void TForm1::tickQuickHelp() {
       }
     }
     if (t == 245) {
-      LeaveState(18);
+      LeaveState(Screen::QuickHelp);
       Timer1->SetEnabled(true);
-      GameState.ScreenState = 12;
+      GameState.ScreenState = Screen::Play;
       helpClosing = false;
     }
   }
@@ -173,7 +173,7 @@ void TForm1::Timer1Timer() {
   }
   if (seconds > 0 || minutes > 0 || Play.busy()) return;
   Play.stateCounter = 0;
-  EnterState(17);
+  EnterState(Screen::TimeUp);
 }
 
 }  // namespace nk

@@ -25,7 +25,7 @@ void TForm1::enterScoreDialog() {
   }
   GameState.BlinkCounter = 0;
   GameState.KeyReleased[vk::Return] = false;
-  GameState.ScreenState = 15;
+  GameState.ScreenState = Screen::ScoreDialog;
   newMenuList();
   addYesNo([this] { answerScoreDialog(true); }, [this] { answerScoreDialog(false); });
   MenuButtons[0]->Visible = MenuButtons[1]->Visible = false;
@@ -68,16 +68,16 @@ void TForm1::answerScoreDialog(bool send) {
   Sounds.PlayEffect("check");
   // After the last level the house is already gone; a game lost or given up still has its house.
   const bool houseGone = GameState.Level >= 7;
-  LeaveState(15);
+  LeaveState(Screen::ScoreDialog);
   if (houseGone) {
     for (int i = 0; i < NkSprite1->Count(); ++i) NkSprite1->Items(i)->Dead();
     NkSprite1->Dead();
   } else {
-    LeaveState(12);
+    LeaveState(Screen::Play);
   }
   RankScore(GameState);
   if (send) ReportScore(host, options.scoreServer, GameState);
-  EnterState(GameState.NewHiScore ? 7 : 3);
+  EnterState(GameState.NewHiScore ? Screen::HiScores : Screen::MainMenu);
   GameState.ScoreDialogDone = true;
 }
 

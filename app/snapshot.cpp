@@ -108,7 +108,7 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
   return json{
       {"frame", frame},
       {"framesPresented", form.host.device().presentedFrames()},
-      {"ScreenState", g.ScreenState},
+      {"ScreenState", static_cast<int>(g.ScreenState)},
       {"Level", g.Level},
       {"Lives", g.Lives},
       {"Score", g.Score},

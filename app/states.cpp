@@ -10,26 +10,26 @@
 
 namespace nk {
 
-void TForm1::EnterState(int state) {
+void TForm1::EnterState(Screen state) {
   switch (state) {
-    case 0: enterQuitDialog(); break;
-    case 3: enterMainMenu(); break;
-    case 5: enterHelp(); break;
-    case 6: enterOptions(); break;
-    case 7: enterHiScores(); break;
-    case 8: enterClearTable(); break;
-    case 9: enterExitConfirm(); break;
-    case 11: enterLevelIntro(); break;
-    case 12: StartLevel(); break;
-    case 13: enterLevelComplete(); break;
-    case 14: enterShot(); break;
-    case 17: enterTimeUp(); break;
-    case 15: enterScoreDialog(); break;
-    case 16: enterPause(); break;
-    case 18: enterQuickHelp(); break;
-    case 20: enterExitScreen(); break;
-    case 19:
-      GameState.ScreenState = 19;
+    case Screen::QuitDialog: enterQuitDialog(); break;
+    case Screen::MainMenu: enterMainMenu(); break;
+    case Screen::Help: enterHelp(); break;
+    case Screen::Options: enterOptions(); break;
+    case Screen::HiScores: enterHiScores(); break;
+    case Screen::ClearTable: enterClearTable(); break;
+    case Screen::ExitConfirm: enterExitConfirm(); break;
+    case Screen::LevelIntro: enterLevelIntro(); break;
+    case Screen::Play: StartLevel(); break;
+    case Screen::LevelComplete: enterLevelComplete(); break;
+    case Screen::Shot: enterShot(); break;
+    case Screen::TimeUp: enterTimeUp(); break;
+    case Screen::ScoreDialog: enterScoreDialog(); break;
+    case Screen::Pause: enterPause(); break;
+    case Screen::QuickHelp: enterQuickHelp(); break;
+    case Screen::ExitScreen: enterExitScreen(); break;
+    case Screen::Laser:
+      GameState.ScreenState = Screen::Laser;
       Timer1->SetEnabled(false);
       Play.stateCounter = 0;
       break;
@@ -37,41 +37,41 @@ void TForm1::EnterState(int state) {
   }
 }
 
-void TForm1::LeaveState(int state) {
+void TForm1::LeaveState(Screen state) {
   switch (state) {
-    case 0: leaveQuitDialog(); break;
-    case 3:
+    case Screen::QuitDialog: leaveQuitDialog(); break;
+    case Screen::MainMenu:
       freeMenuList();
       freeFirstSprite(1);
       break;
-    case 5:
-    case 7:
-    case 9:
+    case Screen::Help:
+    case Screen::HiScores:
+    case Screen::ExitConfirm:
       freeMenuList();
       freeFirstSprite(2);
       break;
-    case 6: leaveOptions(); break;
-    case 8:
+    case Screen::Options: leaveOptions(); break;
+    case Screen::ClearTable:
       freeFirstSprite(4);
       freeMenuList();
       break;
-    case 15: leaveScoreDialog(); break;
-    case 16:
+    case Screen::ScoreDialog: leaveScoreDialog(); break;
+    case Screen::Pause:
       clearKeyReleased();
       killByName("pause");
       break;
-    case 11: leaveLevelIntro(); break;
-    case 12:
+    case Screen::LevelIntro: leaveLevelIntro(); break;
+    case Screen::Play:
       clearKeyReleased();
       levelBuilder.TearDown();
       break;
-    case 13: leaveLevelComplete(); break;
-    case 14:
+    case Screen::LevelComplete: leaveLevelComplete(); break;
+    case Screen::Shot:
       killByName("heart");
       Play.heart = nullptr;
       break;
-    case 17: killByName("timesup"); break;
-    case 18:
+    case Screen::TimeUp: killByName("timesup"); break;
+    case Screen::QuickHelp:
       killByName("scr_fasthelp");
       clearKeyReleased();
       break;
@@ -101,7 +101,7 @@ void TForm1::newKeyCursor() {
 
 void TForm1::enterMainMenu() {
   GameState.FirstGame = true;
-  GameState.ScreenState = 3;
+  GameState.ScreenState = Screen::MainMenu;
   newKeyCursor();
   NkSprite1->Move(0.00001f);
   clearKeyReleased();
@@ -113,7 +113,7 @@ void TForm1::enterMainMenu() {
 }
 
 void TForm1::startGame() {
-  LeaveState(3);
+  LeaveState(Screen::MainMenu);
   Sounds.PlayEffect("check");
   if (GameState.MusicOn) {
     Sounds.StopTune("menumusic");
@@ -121,7 +121,7 @@ void TForm1::startGame() {
   }
   NkTimer1->SetEnabled(false);
   GameTimer->SetEnabled(true);
-  EnterState(11);
+  EnterState(Screen::LevelIntro);
 }
 
 void TForm1::beginFrame() {
@@ -144,7 +144,7 @@ void TForm1::drawBackground(const char* image, int pattern) {
 void TForm1::StartLevel() {
   const LevelConstants* constants = findLevelConstants(GameState.Level);
   if (constants == nullptr) return;
-  GameState.ScreenState = 12;
+  GameState.ScreenState = Screen::Play;
   Play.timeMinutes = constants->timeMinutes;
   Play.timeSeconds = constants->timeSeconds;
   LevelFile file;
@@ -155,7 +155,7 @@ void TForm1::StartLevel() {
     host.showMessage(e.what(), "Nokturo");
     GameTimer->SetEnabled(false);
     NkTimer1->SetEnabled(true);
-    EnterState(3);
+    EnterState(Screen::MainMenu);
     return;
   }
   world.level = GameState.Level;
@@ -170,7 +170,7 @@ void TForm1::StartLevel() {
   Play.SafeTaken = false;
   clearKeyReleased();
   Play.player = new TPlayer(world, constants->startColumn, constants->startRow);
-  Play.player->OnCaughtByLaser = [this] { EnterState(19); };
+  Play.player->OnCaughtByLaser = [this] { EnterState(Screen::Laser); };
   Play.thinkShown = false;
   new TPanel(world, 650, 0);
   for (int k = 0; k < 4; ++k)
@@ -178,14 +178,14 @@ void TForm1::StartLevel() {
   endFrame();
   if (GameState.Level == 1 && GameState.FirstGame) {
     GameState.FirstGame = false;
-    EnterState(18);
+    EnterState(Screen::QuickHelp);
   } else {
     Timer1->SetEnabled(true);
   }
 }
 
 void TForm1::enterQuickHelp() {
-  GameState.ScreenState = 18;
+  GameState.ScreenState = Screen::QuickHelp;
   auto* sheet = new TExitMenu(world, "scr_fasthelp", "scr_fasthelp", 5000, 195, 110);
   sheet->SetAlpha(0);
   Play.stateCounter = 0;
@@ -196,7 +196,7 @@ void TForm1::enterLevelIntro() {
   static constexpr int kPlaces[6][4] = {{33, 207, 80, 375},   {198, 132, 243, 374}, {308, 259, 339, 374},
                                         {419, 121, 427, 374}, {535, 241, 571, 374}, {659, 135, 680, 374}};
   GameState.TickCounter = GameState.Level == 1 ? 1 : 0;
-  GameState.ScreenState = 11;
+  GameState.ScreenState = Screen::LevelIntro;
   introStarted = 0;
   world.level = GameState.Level;
   const int* p = kPlaces[std::clamp(GameState.Level, 1, 6) - 1];

@@ -15,8 +15,6 @@
 namespace nk {
 namespace {
 
-constexpr int kPlay = 12;
-
 struct PlayingGame {
   explicit PlayingGame(std::unique_ptr<RenderDevice> device) : host(std::move(device)) {
     FormOptions options;
@@ -27,8 +25,8 @@ struct PlayingGame {
     form->FormShow();
     // Straight into play: no intro, no quick help.
     form->GameState.FirstGame = false;
-    form->LeaveState(11);
-    form->EnterState(kPlay);
+    form->LeaveState(Screen::LevelIntro);
+    form->EnterState(Screen::Play);
     form->Timer1->SetEnabled(false);
   }
   void frame() {
@@ -51,7 +49,7 @@ void playFrames(benchmark::State& state, PlayingGame& game) {
     game.frame();
     if (recording != nullptr) recording->forget();
   }
-  if (game.form->GameState.ScreenState != kPlay) state.SkipWithError("the game left play");
+  if (game.form->GameState.ScreenState != Screen::Play) state.SkipWithError("the game left play");
   if (!game.host.journal().messages.empty()) state.SkipWithError(game.host.journal().messages[0].c_str());
 }
 

@@ -4,12 +4,13 @@
 #include <string>
 
 #include "game/hi_scores.h"
+#include "game/screen_states.h"
 
 namespace nk {
 
 // The application's state for the whole run. Texts are Windows-1251.
 struct TGameState {
-  uint8_t ScreenState = 2;
+  Screen ScreenState = Screen::Title;
   bool FullScreen = false;         // display mode wanted; Config.cfg line 1
   bool MusicOn = true;             // line 2
   bool SoundOn = true;             // line 3

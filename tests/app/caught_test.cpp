@@ -19,7 +19,7 @@ TEST(Caught, TheGuardShootsAndWithLivesLeftTheLevelStartsAgainWithoutItsMoney) {
   g.player().Money = 100;
   g.press(vk::Control);
   g.finishAction();
-  ASSERT_EQ(g.state(), 14);
+  ASSERT_EQ(g.state(), Screen::Shot);
   EXPECT_FALSE(g.form->Timer1->Enabled());
   EXPECT_EQ(g.player().Image->Name, "vor_scare");
   EXPECT_EQ(g.sounds().back(), "ahhh");
@@ -38,11 +38,11 @@ TEST(Caught, TheGuardShootsAndWithLivesLeftTheLevelStartsAgainWithoutItsMoney) {
   g.frames(11);
   EXPECT_EQ(g.form->NkFader1->CurrentColor().r, 255);
   EXPECT_GT(g.form->NkFader1->CurrentColor().a, 0);
-  EXPECT_EQ(g.state(), 14);
+  EXPECT_EQ(g.state(), Screen::Shot);
   g.frames(115);  // 619
-  EXPECT_EQ(g.state(), 14);
+  EXPECT_EQ(g.state(), Screen::Shot);
   g.frames(1);  // 620
-  EXPECT_EQ(g.state(), 12);
+  EXPECT_EQ(g.state(), Screen::Play);
   EXPECT_EQ(g.form->GameState.Lives, 2);
   EXPECT_EQ(g.form->GameState.Score, 0);
   EXPECT_EQ(g.player().Money, 0);
@@ -56,18 +56,18 @@ TEST(Caught, TimeUpWaitsForAKeyThenCostsALifeAFewSecondsLater) {
   PlayGame g(1, {});
   g.form->Play.timeMinutes = 0;
   g.form->Play.timeSeconds = 1;
-  ASSERT_GE(g.until([&] { return g.state() == 17; }, 130), 0);
+  ASSERT_GE(g.until([&] { return g.state() == Screen::TimeUp; }, 130), 0);
   EXPECT_EQ(g.spritesNamed("timesup"), 1);
   g.frames(1000);
-  EXPECT_EQ(g.state(), 17);
+  EXPECT_EQ(g.state(), Screen::TimeUp);
   EXPECT_FALSE(g.form->Timer1->Enabled());
   EXPECT_TRUE(g.played("sirena"));
   g.press('Q');  // the key is taken and the fade starts: 173 .. 175 in that tick
   EXPECT_EQ(g.form->Play.stateCounter, 175);
   g.frames(124);
-  EXPECT_EQ(g.state(), 17);
+  EXPECT_EQ(g.state(), Screen::TimeUp);
   g.frames(1);
-  EXPECT_EQ(g.state(), 12);
+  EXPECT_EQ(g.state(), Screen::Play);
   EXPECT_EQ(g.form->GameState.Lives, 2);
   EXPECT_EQ(g.spritesNamed("timesup"), 0);
   EXPECT_EQ(g.form->Play.timeMinutes, 5);
@@ -80,7 +80,7 @@ TEST(Caught, TheLaserWithTheLastLifeLosesTheGameAndTheMoneyStillCounts) {
   g.form->GameState.Score = 500;
   g.player().Money = 70;
   g.form->keyDown(vk::Right);
-  ASSERT_GE(g.until([&] { return g.state() == 19; }, 400), 0);
+  ASSERT_GE(g.until([&] { return g.state() == Screen::Laser; }, 400), 0);
   g.form->keyUp(vk::Right);
   EXPECT_FALSE(g.form->Timer1->Enabled());
   g.frames(1);  // tick 0
@@ -90,7 +90,7 @@ TEST(Caught, TheLaserWithTheLastLifeLosesTheGameAndTheMoneyStillCounts) {
   EXPECT_FALSE(room.laser->Moving);
   EXPECT_EQ(g.sounds().back(), "sirena");
   g.frames(398);  // ticks 1 .. 398
-  EXPECT_EQ(g.state(), 19);
+  EXPECT_EQ(g.state(), Screen::Laser);
   g.frames(1);  // counted to 400
   EXPECT_EQ(g.form->GameState.Lives, 0);
   EXPECT_EQ(g.form->GameState.Score, 570);

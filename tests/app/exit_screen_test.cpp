@@ -86,7 +86,7 @@ using Frame = std::vector<std::string>;
 TEST(ExitScreen, ShowsOnTheWayOutWithTheExitButtonWaiting) {
   ExitScreen g;
   g.leave();
-  EXPECT_EQ(g.state(), 20);
+  EXPECT_EQ(g.state(), Screen::ExitScreen);
   EXPECT_EQ(g.host.closeRequests, 0);
   EXPECT_FALSE(g.form->FormCloseQuery());
   EXPECT_EQ(g.nextFrame(),
@@ -119,7 +119,7 @@ TEST(ExitScreen, AButtonOpensItsFileAtOnceAndTheScreenStays) {
   EXPECT_FALSE(g.closesOn([&] { g.click(60, 70); }));
   EXPECT_EQ(g.host.journal().opened, std::vector<std::string>{"wdata\\shop.url"});
   g.frames(1);
-  EXPECT_EQ(g.state(), 20);
+  EXPECT_EQ(g.state(), Screen::ExitScreen);
   // A file gone since the start is not opened.
   std::filesystem::remove("wdata/shop.url");
   g.click(60, 70);
@@ -192,9 +192,9 @@ TEST(ExitScreen, AnythingWrongWithTheDescriptionClosesTheGameAtOnce) {
     ExitScreen g(c.config, c.more);
     EXPECT_FALSE(g.screen().Valid);
     EXPECT_FALSE(g.screen().Problem.empty());
-    EXPECT_EQ(g.state(), 2);  // start-up went on
+    EXPECT_EQ(g.state(), Screen::Title);  // start-up went on
     g.leave();
-    EXPECT_EQ(g.state(), 20);
+    EXPECT_EQ(g.state(), Screen::ExitScreen);
     EXPECT_EQ(g.host.closeRequests, 1);
     EXPECT_TRUE(g.form->FormCloseQuery());
   }

@@ -9,6 +9,7 @@
 #include "game/level_file.h"
 #include "game_folder.h"
 #include "platform/keys.h"
+#include "support/screen_print.h"
 
 namespace nk::test {
 
@@ -44,7 +45,7 @@ struct Game {
   void type(const std::string& text) {
     for (char c : text) form->character(static_cast<unsigned char>(c));
   }
-  int state() const { return form->GameState.ScreenState; }
+  Screen state() const { return form->GameState.ScreenState; }
 
   GameFolder folder;
   TestHost host;

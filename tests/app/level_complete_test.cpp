@@ -17,7 +17,7 @@ void crackTheSafe(PlayGame& g) {
 TEST(LevelComplete, TheBonusCountsFivePointsASecondEveryFifthTickFromTick300ThenEnterGoesOn) {
   PlayGame g(2, [](LevelFile& f) { f.cell(1, 1).hasSafe = 1; });
   crackTheSafe(g);
-  ASSERT_EQ(g.state(), 13);
+  ASSERT_EQ(g.state(), Screen::LevelComplete);
   EXPECT_EQ(g.spritesNamed("menulevelcompl"), 1);
   EXPECT_EQ(g.form->GameState.Score, 2000);
   g.form->Play.timeMinutes = 1;
@@ -37,10 +37,10 @@ TEST(LevelComplete, TheBonusCountsFivePointsASecondEveryFifthTickFromTick300Then
     EXPECT_EQ(g.form->Play.SafeTaken, p.tick < 600) << p.tick;
   }
   g.frames(50);
-  EXPECT_EQ(g.state(), 13);  // Enter let go during the count is forgotten
+  EXPECT_EQ(g.state(), Screen::LevelComplete);  // Enter let go during the count is forgotten
   test::writeHouse(3, {});
   g.press(vk::Return);
-  EXPECT_EQ(g.state(), 11);
+  EXPECT_EQ(g.state(), Screen::LevelIntro);
   EXPECT_EQ(g.form->GameState.Level, 3);
   EXPECT_EQ(g.form->Play.player, nullptr);
   EXPECT_EQ(g.spritesNamed("menulevelcompl"), 0);
@@ -53,7 +53,7 @@ TEST(LevelComplete, EnterIsIgnoredUntilTheBonusIsCounted) {
   g.form->Play.timeMinutes = g.form->Play.timeSeconds = 0;
   g.frames(299);        // ticks 1 .. 299
   g.press(vk::Return);  // 300: the count has not begun
-  EXPECT_EQ(g.state(), 13);
+  EXPECT_EQ(g.state(), Screen::LevelComplete);
   EXPECT_TRUE(g.form->GameState.KeyReleased[vk::Return]);
   g.frames(1);  // 301: nothing left to count
   EXPECT_FALSE(g.form->Play.SafeTaken);

@@ -29,8 +29,9 @@ const TSprite* spriteNamed(const TForm1& form, const std::string& name) {
 TEST(MenuFlow, EachMainMenuButtonOpensItsScreen) {
   const struct {
     int downs;
-    int state;
-  } cases[] = {{0, 11}, {1, 6}, {2, 7}, {3, 5}, {4, 3}, {5, 9}};
+    Screen state;
+  } cases[] = {{0, Screen::LevelIntro}, {1, Screen::Options},  {2, Screen::HiScores},
+               {3, Screen::Help},       {4, Screen::MainMenu}, {5, Screen::ExitConfirm}};
   for (const auto& c : cases) {
     Game g;
     g.keys(kToMainMenu);
@@ -57,10 +58,13 @@ TEST(MenuFlow, EscapeGoesBackOneScreen) {
   const struct {
     const char* name;
     std::initializer_list<int> path;
-    int before, after;
-  } cases[] = {{"main menu", kToMainMenu, 3, 9},     {"help", kToHelp, 5, 3},
-               {"options", kToOptions, 6, 3},        {"table", kToTable, 7, 3},
-               {"clear table", kToClearTable, 8, 7}, {"exit", kToExit, 9, 3}};
+    Screen before, after;
+  } cases[] = {{"main menu", kToMainMenu, Screen::MainMenu, Screen::ExitConfirm},
+               {"help", kToHelp, Screen::Help, Screen::MainMenu},
+               {"options", kToOptions, Screen::Options, Screen::MainMenu},
+               {"table", kToTable, Screen::HiScores, Screen::MainMenu},
+               {"clear table", kToClearTable, Screen::ClearTable, Screen::HiScores},
+               {"exit", kToExit, Screen::ExitConfirm, Screen::MainMenu}};
   for (const auto& c : cases) {
     Game g;
     g.keys(c.path);
@@ -132,7 +136,7 @@ TEST(MenuFlow, HelpTurnsItsThreePagesAndStopsAtBothEnds) {
     EXPECT_EQ(page->X, 52);
   }
   g.keys({Up, Return});  // Back
-  EXPECT_EQ(g.state(), 3);
+  EXPECT_EQ(g.state(), Screen::MainMenu);
   EXPECT_EQ(g.form->NkSprite1->Count(), 1);  // the main menu's cursor only
 }
 
@@ -157,7 +161,7 @@ TEST(MenuFlow, TheNameTypedInTheOptionsIsKeptByApplyAndDroppedByCancelOrEscape) 
     g.type("x");  // not editing: not taken
     g.frames(1);
     g.keys(c.keys);
-    EXPECT_EQ(g.state(), 3) << c.leave;
+    EXPECT_EQ(g.state(), Screen::MainMenu) << c.leave;
     EXPECT_EQ(g.form->GameState.PlayerName, c.kept ? "Old\xC2\xEE\xF0" : "Old") << c.leave;
     EXPECT_EQ(g.folder.dir.read("Config.cfg").empty(), !c.kept)
         << c.leave << ": only Apply writes Config.cfg";
@@ -201,7 +205,7 @@ TEST(MenuFlow, OptionSwitchesAndWhatApplyOrCancelMakeOfThem) {
     g.keys(kToOptions);
     g.keys(c.keys);
     const TGameState& s = g.form->GameState;
-    EXPECT_EQ(g.state(), 3) << c.name;
+    EXPECT_EQ(g.state(), Screen::MainMenu) << c.name;
     EXPECT_EQ(s.FullScreen, c.fullScreen) << c.name;
     EXPECT_EQ(s.AppliedFullScreen, c.fullScreen) << c.name;
     EXPECT_EQ(s.MusicOn, c.musicOn) << c.name;
@@ -247,10 +251,10 @@ TEST(MenuFlow, ClearingTheTableAsksFirstAndLeavesTheFileAlone) {
     Game g;
     g.form->GameState.HiScores[1] = {"1", "Eve", "99999"};
     g.keys(kToClearTable);
-    ASSERT_EQ(g.state(), 8);
+    ASSERT_EQ(g.state(), Screen::ClearTable);
     EXPECT_EQ(g.form->NkSprite1->Count(), 4) << "the table's panel and cursor stay under the dialog";
     g.keys(c.keys);
-    EXPECT_EQ(g.state(), 7) << c.answer;
+    EXPECT_EQ(g.state(), Screen::HiScores) << c.answer;
     EXPECT_EQ(g.form->GameState.HiScores[1].Name, c.cleared ? "Anonymous" : "Eve") << c.answer;
     EXPECT_EQ(g.form->NkSprite1->Count(), 2) << c.answer;
     EXPECT_TRUE(g.folder.dir.read("Config.cfg").empty()) << c.answer;
@@ -262,7 +266,7 @@ TEST(MenuFlow, ExitYesLeavesThroughTheExitScreenAndTheWindowMayClose) {
   g.keys(kToExit);
   EXPECT_FALSE(g.form->FormCloseQuery());
   g.keys({Up, Return});
-  EXPECT_EQ(g.state(), 20);
+  EXPECT_EQ(g.state(), Screen::ExitScreen);
   EXPECT_EQ(g.host.closeRequests, 1);
   EXPECT_TRUE(g.form->FormCloseQuery());
   EXPECT_FALSE(g.form->NkGUI1->InputActive());
@@ -281,7 +285,7 @@ TEST(MenuFlow, TheWidgetLayerKeepsTheMouseAwayFromTheMenus) {
   g.form->mouseDown(MouseButton::Left, start->X + 1, start->Y + 1);
   g.form->mouseUp(MouseButton::Left, start->X + 1, start->Y + 1);
   g.frames(1);
-  EXPECT_EQ(g.state(), 3);
+  EXPECT_EQ(g.state(), Screen::MainMenu);
   EXPECT_EQ(g.form->NkGUI1->Mouse.HoverID, 0);
 }
 

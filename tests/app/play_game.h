@@ -29,8 +29,8 @@ struct PlayGame : Game {
     writeHouse(level, furnish);
     start(level);
     form->GameState.FirstGame = false;
-    form->LeaveState(11);
-    form->EnterState(12);
+    form->LeaveState(Screen::LevelIntro);
+    form->EnterState(Screen::Play);
   }
 
   // Runs frames until `done` holds; how many it took, or -1 when it did not within `limit`.

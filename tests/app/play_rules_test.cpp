@@ -70,12 +70,12 @@ TEST(PlayRules, TheClockWaitsForABusyBurglarAndEndsTheLevelOnTheFirstSecondAfter
   g.form->Play.timeMinutes = 0;
   g.form->Play.timeSeconds = 1;
   g.frames(233);
-  EXPECT_EQ(g.state(), 12);
+  EXPECT_EQ(g.state(), Screen::Play);
   EXPECT_EQ(g.form->Play.timeSeconds, 0);
   EXPECT_TRUE(g.form->AnimTimer->Enabled());
   g.frames(1);
   EXPECT_FALSE(g.form->AnimTimer->Enabled());
-  const int wait = g.until([&] { return g.state() == 17; }, 200);
+  const int wait = g.until([&] { return g.state() == Screen::TimeUp; }, 200);
   EXPECT_GE(wait, 1);
   EXPECT_LE(wait, 120);
 }
@@ -87,10 +87,10 @@ TEST(PlayRules, AfterTheSafeIsCrackedTheTimeCannotRunOut) {
   g.form->Play.timeMinutes = 0;
   g.form->Play.timeSeconds = 1;
   g.finishAction();
-  EXPECT_EQ(g.state(), 13);
+  EXPECT_EQ(g.state(), Screen::LevelComplete);
   EXPECT_FALSE(g.form->Timer1->Enabled());
   g.frames(600);
-  EXPECT_EQ(g.state(), 13);
+  EXPECT_EQ(g.state(), Screen::LevelComplete);
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ TEST(PlayThrough, KeyDoorLiftStairsSafeTallyAndTheNextHouse) {
   g.press(vk::Space);
   EXPECT_EQ(g.form->Play.action(Action::CrackSafe), 1);
   g.finishAction();
-  ASSERT_EQ(g.state(), 13);
+  ASSERT_EQ(g.state(), Screen::LevelComplete);
   const int secondsLeft = g.form->Play.timeMinutes * 60 + g.form->Play.timeSeconds;
   EXPECT_EQ(g.form->GameState.Score, 2010);
   ASSERT_GE(g.until([&] { return !g.form->Play.SafeTaken; }, 300 + 5 * secondsLeft + 5), 0);
@@ -71,9 +71,9 @@ TEST(PlayThrough, KeyDoorLiftStairsSafeTallyAndTheNextHouse) {
 
   test::writeHouse(3, {});
   g.press(vk::Return);
-  EXPECT_EQ(g.state(), 11);
+  EXPECT_EQ(g.state(), Screen::LevelIntro);
   g.press(vk::Return);
-  ASSERT_GE(g.until([&] { return g.state() == 12; }, 1000), 0);
+  ASSERT_GE(g.until([&] { return g.state() == Screen::Play; }, 1000), 0);
   EXPECT_EQ(g.form->GameState.Level, 3);
   EXPECT_EQ(where(), std::make_pair(3, 4));
   EXPECT_EQ(g.player().Money, 0);

@@ -23,7 +23,7 @@ struct InPlay : test::LevelGame {
   }
   void openQuitDialog() {
     form->Timer1->SetEnabled(false);
-    form->EnterState(0);
+    form->EnterState(Screen::QuitDialog);
   }
   // Gives up, types the name and answers the sending question.
   void giveUp(const std::string& name, bool send) {
@@ -44,12 +44,12 @@ struct InPlay : test::LevelGame {
 TEST(QuitDialog, NoAndEscapeGoBackToPlayWithTheClockRunning) {
   for (int key : {Return, Escape}) {
     InPlay g;
-    ASSERT_EQ(g.state(), 12);
+    ASSERT_EQ(g.state(), Screen::Play);
     g.openQuitDialog();
     EXPECT_EQ(g.form->GameState.MenuIndex, 1);  // No first
     EXPECT_TRUE(g.hasSprite("menuexitgame"));
     g.keys({key});
-    EXPECT_EQ(g.state(), 12);
+    EXPECT_EQ(g.state(), Screen::Play);
     EXPECT_TRUE(g.form->Timer1->Enabled());
     EXPECT_FALSE(g.hasSprite("menuexitgame"));
     EXPECT_FALSE(g.hasSprite("keycurs"));
@@ -61,12 +61,12 @@ TEST(Pause, PFOneOrEscapeEndTheDimmedPause) {
   for (int key : {int{'P'}, vk::F1, Escape}) {
     InPlay g;
     g.form->Timer1->SetEnabled(false);
-    g.form->EnterState(16);
+    g.form->EnterState(Screen::Pause);
     g.frames(10);
     EXPECT_EQ(g.form->NkScreen1->Red(), 160);
     EXPECT_TRUE(g.hasSprite("pause"));
     g.keys({key});
-    EXPECT_EQ(g.state(), 12);
+    EXPECT_EQ(g.state(), Screen::Play);
     EXPECT_EQ(g.form->NkScreen1->Red(), 255);
     EXPECT_TRUE(g.form->Timer1->Enabled());
     EXPECT_FALSE(g.hasSprite("pause"));
@@ -78,7 +78,7 @@ TEST(ScoreDialog, TheNameIsTypedFirstAndCannotBeEmpty) {
   const int64_t presented = g.host.device().presentedFrames();
   g.openQuitDialog();
   g.keys({Up, Return});
-  ASSERT_EQ(g.state(), 15);
+  ASSERT_EQ(g.state(), Screen::ScoreDialog);
   EXPECT_GE(g.host.device().presentedFrames() - presented, 300);
   EXPECT_FALSE(g.form->Timer1->Enabled());
   EXPECT_FALSE(g.form->MenuButtons[0]->Visible);
@@ -108,16 +108,16 @@ TEST(ScoreDialog, EitherAnswerRanksTheScoreAndYesReportsIt) {
     Server server;
     bool send;
     int32_t score;
-    int state;
+    Screen state;
     size_t requests;
     bool cannotConnect;
   } cases[] = {
-      {"Yes, server answers", Server::Answering, true, 8100, 7, 2, false},
-      {"Yes, server unreachable", Server::Unreachable, true, 8100, 7, 1, true},
-      {"Yes, no server", Server::None, true, 8100, 7, 0, true},
-      {"Yes, server accepts and never answers", Server::Stalling, true, 8100, 7, 1, true},
-      {"No", Server::Answering, false, 8100, 7, 0, false},
-      {"Yes, too low for the table", Server::Answering, true, 50, 3, 2, false},
+      {"Yes, server answers", Server::Answering, true, 8100, Screen::HiScores, 2, false},
+      {"Yes, server unreachable", Server::Unreachable, true, 8100, Screen::HiScores, 1, true},
+      {"Yes, no server", Server::None, true, 8100, Screen::HiScores, 0, true},
+      {"Yes, server accepts and never answers", Server::Stalling, true, 8100, Screen::HiScores, 1, true},
+      {"No", Server::Answering, false, 8100, Screen::HiScores, 0, false},
+      {"Yes, too low for the table", Server::Answering, true, 50, Screen::MainMenu, 2, false},
   };
   for (const auto& c : cases) {
     test::ScoreServer server("OK|a|b|c|77|", c.server == Server::Stalling ? test::ScoreServer::Mode::Stall
@@ -133,8 +133,8 @@ TEST(ScoreDialog, EitherAnswerRanksTheScoreAndYesReportsIt) {
     g.giveUp(kBob, c.send);
     const TGameState& s = g.form->GameState;
     EXPECT_EQ(g.state(), c.state) << c.name;
-    EXPECT_EQ(s.NewHiScore, c.state == 7) << c.name;
-    EXPECT_EQ(s.HiScores[2].Name, c.state == 7 ? kBob : "Anonymous") << c.name;
+    EXPECT_EQ(s.NewHiScore, c.state == Screen::HiScores) << c.name;
+    EXPECT_EQ(s.HiScores[2].Name, c.state == Screen::HiScores ? kBob : "Anonymous") << c.name;
     EXPECT_EQ(s.HiScores[3].Score, "7100") << c.name;
     EXPECT_EQ(g.host.journal().requests.size(), c.requests) << c.name;
     EXPECT_EQ(g.host.journal().messages,
@@ -144,7 +144,7 @@ TEST(ScoreDialog, EitherAnswerRanksTheScoreAndYesReportsIt) {
     EXPECT_TRUE(g.form->NkTimer1->Enabled()) << c.name;
     EXPECT_FALSE(g.form->GameTimer->Enabled()) << c.name;
     EXPECT_EQ(g.form->Play.player, nullptr) << c.name;
-    EXPECT_EQ(g.form->NkSprite1->Count(), c.state == 7 ? 2 : 1) << c.name;
+    EXPECT_EQ(g.form->NkSprite1->Count(), c.state == Screen::HiScores ? 2 : 1) << c.name;
     g.frames(5);
     EXPECT_EQ(g.state(), c.state) << c.name;
   }
@@ -167,9 +167,9 @@ TEST(ScoreDialog, TheReportDecodesToExactlyWhatWasSent) {
 
 TEST(ScoreDialog, AGameLostOnTheLastLevelStillTakesItsHouseDown) {
   InPlay g(6);
-  ASSERT_EQ(g.state(), 12);
+  ASSERT_EQ(g.state(), Screen::Play);
   g.giveUp(kBob, false);
-  EXPECT_EQ(g.state(), 3);
+  EXPECT_EQ(g.state(), Screen::MainMenu);
   EXPECT_EQ(g.form->Play.player, nullptr);
   EXPECT_EQ(g.form->NkSprite1->Count(), 1);
 }
@@ -177,17 +177,17 @@ TEST(ScoreDialog, AGameLostOnTheLastLevelStillTakesItsHouseDown) {
 TEST(ScoreDialog, TheNextGamesDialogWaitsForItsOwnName) {
   InPlay g;
   g.giveUp(kBob, false);
-  ASSERT_EQ(g.state(), 3);
+  ASSERT_EQ(g.state(), Screen::MainMenu);
   g.form->GameState.MenuIndex = 0;
   g.form->GameState.Level = 4;  // the house the fixture built
   g.keys({Return});             // Start
   g.tap(Return);
   g.frames(830);
-  ASSERT_EQ(g.state(), 12);
+  ASSERT_EQ(g.state(), Screen::Play);
   g.openQuitDialog();
   g.keys({Up, Return});
   g.frames(5);
-  EXPECT_EQ(g.state(), 15);
+  EXPECT_EQ(g.state(), Screen::ScoreDialog);
   EXPECT_TRUE(g.form->GameTimer->Enabled());
   EXPECT_EQ(g.form->ActiveEdit->Text, kBob);  // offered again
 }

@@ -46,13 +46,13 @@ TEST(ExitScreenE2e, ButtonsOpenAtOnceAndTheExitWaitsForTheCountdown) {
                              "60 dump waiting.json\n300 click 520 430\n");
   ASSERT_EQ(run.status, 0) << run.stderrText;
   const auto lit = readJson(dir / "lit.json");
-  EXPECT_EQ(lit["ScreenState"], 20);
+  EXPECT_EQ(lit["ScreenState"], Screen::ExitScreen);
   EXPECT_EQ(lit["share"]["valid"], true);
   EXPECT_EQ(lit["share"]["number"], 2);
   EXPECT_EQ(lit["share"]["buttons"][0]["hover"], true);
   EXPECT_EQ(lit["share"]["buttons"][1]["active"], false);
   const auto waiting = readJson(dir / "waiting.json");
-  EXPECT_EQ(waiting["ScreenState"], 20);
+  EXPECT_EQ(waiting["ScreenState"], Screen::ExitScreen);
   EXPECT_EQ(waiting["opened"], nlohmann::json::array({"wdata\\shop.url"}));
   const auto end = readJson(dir / "end.json");
   EXPECT_EQ(end["frame"], 300);  // closed by the second exit click

@@ -44,7 +44,7 @@ TEST(FaultsE2e, ADamagedLibraryIsReportedAndTheGameStillStarts) {
     const nlohmann::json s = readJson(dir / "s.json");
     EXPECT_EQ(s["messages"],
               nlohmann::json::array({"The stream could not be loaded, either it is corrupt or encrypted!"}));
-    EXPECT_EQ(s["ScreenState"], 2);
+    EXPECT_EQ(s["ScreenState"], nk::Screen::Title);
     EXPECT_GT(s["framesPresented"], 200) << "the title screen goes on drawing";
   }
 }
@@ -60,7 +60,7 @@ TEST(FaultsE2e, WithoutSoundsTheGameIsSilentAndPlaysOn) {
   ASSERT_EQ(run.status, 0) << run.stderrText;
   const nlohmann::json s = readJson(dir / "s.json");
   EXPECT_EQ(s["messages"], nlohmann::json::array());
-  EXPECT_EQ(s["ScreenState"], 12);
+  EXPECT_EQ(s["ScreenState"], nk::Screen::Play);
   EXPECT_FALSE(s["sounds"].empty()) << "the effects were asked for";
 }
 

@@ -42,8 +42,8 @@ std::array<Span, kThings> measure(int level, int key) {
   form->FormCreate();
   form->FormShow();
   form->GameState.FirstGame = false;
-  form->LeaveState(11);
-  form->EnterState(12);
+  form->LeaveState(Screen::LevelIntro);
+  form->EnterState(Screen::Play);
   TPlayer& p = *form->Play.player;
   bool caught = false;
   p.OnCaughtByLaser = [&] { caught = true; };
