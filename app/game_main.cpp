@@ -7,6 +7,7 @@
 
 #include "app/command_line.h"
 #include "app/form1.h"
+#include "app/form_view.h"
 #include "app/headless_run.h"
 #include "app/input_recorder.h"
 #include "app/snapshot.h"
@@ -78,7 +79,7 @@ int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
     closed = window.run(input);
   }
   if (closed) form.FormDestroy();
-  if (!cl.dump.empty() && !writeSnapshot(form, lastFrame, cl.dump)) {
+  if (!cl.dump.empty() && !writeSnapshot(form.view(), lastFrame, cl.dump)) {
     std::fprintf(stderr, "nokturo: cannot write %s\n", cl.dump.c_str());
     status = 1;
   }

@@ -2,15 +2,28 @@
 
 #include <fstream>
 
-#include "app/form1.h"
+#include "app/form_view.h"
+#include "app/nk_timer.h"
+#include "app/window_timer.h"
+#include "audio/nk_sound3d.h"
+#include "audio/sound_board.h"
 #include "codec/cp1251.h"
 #include "engine/image_list_item.h"
+#include "engine/nk_sprite.h"
 #include "engine/sprite.h"
+#include "game/game_state.h"
+#include "game/play_state.h"
 #include "game/player.h"
+#include "platform/host.h"
+#include "platform/render_device.h"
+#include "ui/nk_button.h"
+#include "ui/nk_edit.h"
+#include "ui/nk_gui.h"
+#include "ui/share_screen.h"
 
 namespace nk {
 
-nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
+nlohmann::json makeSnapshot(const FormView& form, int64_t frame) {
   using nlohmann::json;
   const TGameState& g = form.GameState;
   json hiScores = json::array();
@@ -25,8 +38,8 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
     return out;
   };
   json sprites = json::array();
-  for (int i = 0; i < form.NkSprite1->Count(); ++i) {
-    const TSprite& s = *form.NkSprite1->Items(i);
+  for (int i = 0; i < form.NkSprite1.Count(); ++i) {
+    const TSprite& s = *form.NkSprite1.Items(i);
     sprites.push_back({{"class", s.ClassName()},
                        {"name", cp1251ToUtf8(s.Name)},
                        {"image", s.Image != nullptr ? cp1251ToUtf8(s.Image->Name) : ""},
@@ -39,7 +52,7 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
                        {"dead", s.IsDead}});
   }
   json widgets = json::array();
-  for (const auto& list : form.NkGUI1->Lists()) {
+  for (const auto& list : form.NkGUI1.Lists()) {
     for (const auto& w : list->Widgets()) {
       const auto* edit = dynamic_cast<const TNkEdit*>(w.get());
       const auto* button = dynamic_cast<const TNkButton*>(w.get());
@@ -79,7 +92,7 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
   for (size_t a = 0; a < kActionCount; ++a) {
     if (play.actions[a] != 0) actions.push_back(kActionNames[a]);
   }
-  const TShareScreen& screen = *form.ShareScreen;
+  const TShareScreen& screen = form.ShareScreen;
   json shareButtons = json::array();
   for (const TButton& b : screen.Buttons) {
     shareButtons.push_back({{"action", cp1251ToUtf8(b.Action)},
@@ -99,15 +112,15 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
                       {"number", screen.CountdownNumber()},
                       {"pointer", pointer},
                       {"buttons", shareButtons}};
-  const Journal& journal = form.host.journal();
+  const Journal& journal = form.journal;
   json music = json::object();
-  for (size_t i = 0; i < form.Sound3D->ModList.Count(); ++i) {
-    const TModListItem& tune = form.Sound3D->ModList.Items(i);
+  for (size_t i = 0; i < form.Sound3D.ModList.Count(); ++i) {
+    const TModListItem& tune = form.Sound3D.ModList.Items(i);
     music[tune.Name] = tune.Playing() ? "playing" : "stopped";
   }
   return json{
       {"frame", frame},
-      {"framesPresented", form.host.device().presentedFrames()},
+      {"framesPresented", form.device.presentedFrames()},
       {"ScreenState", static_cast<int>(g.ScreenState)},
       {"Level", g.Level},
       {"Lives", g.Lives},
@@ -124,10 +137,10 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
       {"TickCounter", g.TickCounter},
       {"NewHiScore", g.NewHiScore},
       {"timers",
-       {{"menu", form.NkTimer1->Enabled()},
-        {"game", form.GameTimer->Enabled()},
-        {"anim", form.AnimTimer->Enabled()},
-        {"clock", form.Timer1->Enabled()}}},
+       {{"menu", form.NkTimer1.Enabled()},
+        {"game", form.GameTimer.Enabled()},
+        {"anim", form.AnimTimer.Enabled()},
+        {"clock", form.Timer1.Enabled()}}},
       {"time", {{"minutes", play.timeMinutes}, {"seconds", play.timeSeconds}}},
       {"SafeTaken", play.SafeTaken},
       {"actions", actions},
@@ -145,7 +158,7 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
   };
 }
 
-bool writeSnapshot(const TForm1& form, int64_t frame, const std::string& path) {
+bool writeSnapshot(const FormView& form, int64_t frame, const std::string& path) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << makeSnapshot(form, frame).dump(2) << '\n';
   return static_cast<bool>(out.flush());

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "game/hi_scores.h"
 #include "game/screen_states.h"
@@ -34,5 +35,14 @@ struct TGameState {
   bool NewHiScore = false;
   bool ScoreDialogDone = false;
 };
+
+// Keys act on release: whether this one was released since it was last acted on. Taking it
+// clears it.
+inline bool TakeReleased(TGameState& state, int key) {
+  return std::exchange(state.KeyReleased[static_cast<size_t>(key)], false);
+}
+
+// Forgets every release, so that none is acted on twice.
+inline void ClearKeyReleased(TGameState& state) { state.KeyReleased.fill(false); }
 
 }  // namespace nk

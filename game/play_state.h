@@ -54,6 +54,7 @@ struct TPlayState {
 
   bool busy() const;  // any action running, or the safe's tally pending
   uint8_t& action(Action a) { return actions[static_cast<size_t>(a)]; }
+  uint8_t action(Action a) const { return actions[static_cast<size_t>(a)]; }
 };
 
 }  // namespace nk

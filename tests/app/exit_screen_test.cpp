@@ -66,7 +66,7 @@ struct ExitScreen : test::Game {
     const size_t mark = host.recording().draws.size();
     frames(1);
     std::map<TextureId, std::string> names;
-    TImageListCollection& list = form->ShareList->ImageList();
+    const TImageListCollection& list = view().ShareList.ImageList();
     for (int i = 0; i < list.Count(); ++i) names[list.Items(i).Texture()] = list.Items(i).Name;
     std::vector<std::string> drawn;
     for (size_t i = mark; i < host.recording().draws.size(); ++i) {
@@ -78,7 +78,7 @@ struct ExitScreen : test::Game {
     }
     return drawn;
   }
-  TShareScreen& screen() { return *form->ShareScreen; }
+  const TShareScreen& screen() const { return view().ShareScreen; }
 };
 
 using Frame = std::vector<std::string>;
@@ -206,7 +206,7 @@ TEST(ExitScreen, APictureTooLargeForTheScreenIsRefusedInsteadOfEndingTheGame) {
   g.folder.dir.write("wdata/config.ini", description(5, "wdata\\huge.png"));
   g.folder.dir.write("wdata/huge.png", *encodePng(4097, 1, std::vector<uint32_t>(4097, 0xFF000000u)));
   g.start(std::nullopt);
-  EXPECT_FALSE(g.form->ShareScreen->Valid);
+  EXPECT_FALSE(g.view().ShareScreen.Valid);
   EXPECT_EQ(g.host.quitRequests, 0);
   EXPECT_TRUE(g.host.journal().messages.empty());
 }
