@@ -2,10 +2,13 @@
 
 #include <utility>
 
+#include <nlohmann/json.hpp>
+
 #include "app/frame_painter.h"
 #include "app/menu_focus.h"
 #include "app/screen_sprites.h"
 #include "audio/sound_board.h"
+#include "codec/cp1251.h"
 #include "engine/image_list_collection.h"
 #include "engine/image_list_item.h"
 #include "game/game_state.h"
@@ -175,6 +178,28 @@ void MenuWidgets::drawWidgets() { parts_.gui.Draw(); }
 
 void MenuWidgets::drawCursor() {
   if (KeyCursor != nullptr) KeyCursor->Draw();
+}
+
+nlohmann::json DescribeWidgets(const TNkGUI& gui) {
+  nlohmann::json out = nlohmann::json::array();
+  for (const auto& list : gui.Lists()) {
+    for (const auto& widget : list->Widgets()) {
+      const auto* edit = dynamic_cast<const TNkEdit*>(widget.get());
+      const auto* button = dynamic_cast<const TNkButton*>(widget.get());
+      const std::string& text = edit != nullptr     ? edit->Text
+                                : button != nullptr ? button->Caption
+                                                    : std::string();
+      out.push_back({{"list", cp1251ToUtf8(list->Name)},
+                     {"id", widget->ID},
+                     {"name", cp1251ToUtf8(widget->Name)},
+                     {"x", widget->X},
+                     {"y", widget->Y},
+                     {"visible", widget->Visible},
+                     {"selected", widget->Selected},
+                     {"text", cp1251ToUtf8(text)}});
+    }
+  }
+  return out;
 }
 
 }  // namespace nk

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include <nlohmann/json_fwd.hpp>
+
 #include "app/transition.h"
 
 namespace nk {
@@ -91,5 +93,8 @@ class MenuWidgets {
   Parts parts_;
   Transition clicked_;  // what the button just activated asks for
 };
+
+// Every widget of every list, as the snapshot shows them.
+nlohmann::json DescribeWidgets(const TNkGUI& gui);
 
 }  // namespace nk

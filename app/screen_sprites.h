@@ -2,6 +2,8 @@
 // How the screens find, step and take down their sprites.
 #include <string_view>
 
+#include <nlohmann/json_fwd.hpp>
+
 #include "engine/nk_sprite.h"
 #include "engine/sprite.h"
 
@@ -22,5 +24,8 @@ void KillByName(TNkSprite& sprites, std::string_view name);
 // cursor placing itself) runs without visible movement.
 inline constexpr float kMenuSpriteStep = 0.00001f;
 inline void MenuStep(TNkSprite& sprites) { sprites.Move(kMenuSpriteStep); }
+
+// Every sprite in the engine's list order, as the snapshot shows them.
+nlohmann::json DescribeSprites(const TNkSprite& sprites);
 
 }  // namespace nk

@@ -3,11 +3,15 @@
 #include <exception>
 #include <optional>
 
+#include <nlohmann/json.hpp>
+
 #include "app/frame_painter.h"
 #include "app/menu_text.h"
 #include "app/side_panel.h"
 #include "app/window_timer.h"
 #include "audio/sound_board.h"
+#include "codec/cp1251.h"
+#include "engine/image_list_item.h"
 #include "engine/nk_fader.h"
 #include "engine/nk_sprite.h"
 #include "game/actions.h"
@@ -168,6 +172,39 @@ Transition PlayScreen::secondPassed() {
   if (seconds > 0 || minutes > 0 || play.busy()) return {};
   play.stateCounter = 0;
   return {.enter = Screen::TimeUp};
+}
+
+namespace {
+
+nlohmann::json describePlayer(const TPlayer* player) {
+  if (player == nullptr) return nullptr;
+  const auto& keys = player->CarriedKeys;
+  return {{"column", player->Column},
+          {"row", player->Row},
+          {"roomPosition", player->RoomPosition},
+          {"money", player->Money},
+          {"keys", nlohmann::json::array({keys[0], keys[1], keys[2], keys[3]})},
+          {"x", player->X},
+          {"y", player->Y},
+          {"image", player->Image != nullptr ? cp1251ToUtf8(player->Image->Name) : ""},
+          {"frame", player->PatternIndex},
+          {"alpha", player->Alpha},
+          {"mirrored", player->FlipH}};
+}
+
+}  // namespace
+
+void DescribePlay(const TPlayState& play, nlohmann::json& out) {
+  nlohmann::json actions = nlohmann::json::array();
+  for (size_t action = 0; action < kActionCount; ++action) {
+    if (play.actions[action] != 0) actions.push_back(kActionNames[action]);
+  }
+  out.update({{"time", {{"minutes", play.timeMinutes}, {"seconds", play.timeSeconds}}},
+              {"SafeTaken", play.SafeTaken},
+              {"actions", actions},
+              {"stateCounter", play.stateCounter},
+              {"player", describePlayer(play.player)},
+              {"origin", {{"x", play.grid.originX}, {"y", play.grid.originY}}}});
 }
 
 }  // namespace nk

@@ -1,4 +1,6 @@
 #pragma once
+#include <nlohmann/json_fwd.hpp>
+
 #include "app/transition.h"
 
 namespace nk {
@@ -58,5 +60,8 @@ class PlayScreen {
   Parts parts_;
   bool caught_ = false;  // by a laser, during this frame's collisions
 };
+
+// The level as the snapshot shows it: the time, the running action, the burglar, the house's place.
+void DescribePlay(const TPlayState& play, nlohmann::json& out);
 
 }  // namespace nk

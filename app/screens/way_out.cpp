@@ -1,8 +1,11 @@
 #include "app/screens/way_out.h"
 
+#include <nlohmann/json.hpp>
+
 #include "app/frame_painter.h"
 #include "app/screen_sprites.h"
 #include "audio/sound_board.h"
+#include "codec/cp1251.h"
 #include "engine/nk_image_list.h"
 #include "engine/nk_screen.h"
 #include "game/game_state.h"
@@ -75,5 +78,27 @@ void WayOut::click(int32_t x, int32_t y) {
 }
 
 bool WayOut::countdownOver() const { return parts_.promotion.Countdown == 0; }
+
+nlohmann::json DescribePromotion(const TShareScreen& promotion) {
+  nlohmann::json buttons = nlohmann::json::array();
+  for (const TButton& button : promotion.Buttons) {
+    buttons.push_back({{"action", cp1251ToUtf8(button.Action)},
+                       {"x", button.X},
+                       {"y", button.Y},
+                       {"width", button.Width},
+                       {"height", button.Height},
+                       {"hover", button.Hover},
+                       {"active", button.Active},
+                       {"visible", button.Visible}});
+  }
+  nlohmann::json pointer = nullptr;
+  if (const auto& at = promotion.Pointer()) pointer = {{"x", at->x}, {"y", at->y}};
+  return {{"valid", promotion.Valid},
+          {"problem", cp1251ToUtf8(promotion.Problem)},
+          {"countdown", promotion.Countdown},
+          {"number", promotion.CountdownNumber()},
+          {"pointer", pointer},
+          {"buttons", buttons}};
+}
 
 }  // namespace nk

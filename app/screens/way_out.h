@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include <nlohmann/json_fwd.hpp>
+
 #include "app/menu_widgets.h"
 #include "app/transition.h"
 
@@ -37,5 +39,9 @@ class WayOut {
  private:
   Parts parts_;
 };
+
+// The promotion screen as the snapshot shows it: whether it shows, its countdown, the pointer
+// and its buttons.
+nlohmann::json DescribePromotion(const TShareScreen& promotion);
 
 }  // namespace nk
