@@ -36,19 +36,19 @@ std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, TNkTi
   timer->SetMaxFPS(120);
   timer->SetFPSWarningFrames(10);
   timer->SetLossyMode(false);
-  timer->OnTimer = [&ticks, handler = std::move(handler)](TNkTimer& t) {
+  timer->OnTimer = [&ticks, handler = std::move(handler)](TNkTimer& sender) {
     ++ticks;
-    handler(t);
+    handler(sender);
   };
   return timer;
 }
 
 }  // namespace
 
-TForm1::TForm1(Host& h, FormOptions opts)
-    : host(h),
-      options(std::move(opts)),
-      messages(h),
+TForm1::TForm1(Host& windowHost, FormOptions formOptions)
+    : host(windowHost),
+      options(std::move(formOptions)),
+      messages(windowHost),
       NkImageList1(std::make_unique<TNkImageList>(messages)),
       ShareList(std::make_unique<TNkImageList>(messages)),
       NkSprite1(std::make_unique<TNkSprite>(messages)),
@@ -78,9 +78,9 @@ TForm1::TForm1(Host& h, FormOptions opts)
   nameEditGuiFont = std::make_unique<TGuiBitmapFont>(*NameEditFont);
   NkGUI1->NkBitmapFont = guiFont.get();
   Application& app = host.application();
-  NkTimer1 = makeFrameTimer(app, frameTicks_, [this](TNkTimer& t) { NkTimer1Timer(t); });
-  GameTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& t) { GameTimerTimer(t); });
-  AnimTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& t) { AnimTimerTimer(t); });
+  NkTimer1 = makeFrameTimer(app, frameTicks_, [this](TNkTimer& sender) { NkTimer1Timer(sender); });
+  GameTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& sender) { GameTimerTimer(sender); });
+  AnimTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& sender) { AnimTimerTimer(sender); });
   Timer1 = std::make_unique<TTimer>(app, 1000);
   Timer1->OnTimer = [this] { Timer1Timer(); };
   NkMusic1 = MakeGameEffects(host.audio());

@@ -8,47 +8,47 @@
 namespace nk {
 
 void TForm1::EnterState(Screen state) {
-  FormScreens& s = *screens_;
+  FormScreens& screens = *screens_;
   switch (state) {
-    case Screen::QuitDialog: s.dialogs->enterQuitDialog(); break;
+    case Screen::QuitDialog: screens.dialogs->enterQuitDialog(); break;
     case Screen::Title: break;  // the first screen is never entered again
-    case Screen::MainMenu: s.mainMenu->enter(); break;
-    case Screen::Help: s.help->enter(); break;
-    case Screen::Options: s.options->enter(); break;
-    case Screen::HiScores: s.hiScores->enterTable(); break;
-    case Screen::ClearTable: s.hiScores->enterClearTable(); break;
-    case Screen::ExitConfirm: s.wayOut->enterExitConfirm(); break;
-    case Screen::LevelIntro: s.intro->enter(); break;
-    case Screen::Play: apply(s.play->enter()); break;
-    case Screen::LevelComplete: s.levelComplete->enter(); break;
-    case Screen::Shot: s.caught->enterShot(); break;
-    case Screen::ScoreDialog: s.scoreDialog->enter(); break;
-    case Screen::Pause: s.dialogs->enterPause(); break;
-    case Screen::TimeUp: s.caught->enterTimeUp(); break;
-    case Screen::QuickHelp: s.quickHelp->enter(); break;
-    case Screen::Laser: s.caught->enterLaser(); break;
-    case Screen::ExitScreen: s.wayOut->enterExitScreen(); break;
+    case Screen::MainMenu: screens.mainMenu->enter(); break;
+    case Screen::Help: screens.help->enter(); break;
+    case Screen::Options: screens.options->enter(); break;
+    case Screen::HiScores: screens.hiScores->enterTable(); break;
+    case Screen::ClearTable: screens.hiScores->enterClearTable(); break;
+    case Screen::ExitConfirm: screens.wayOut->enterExitConfirm(); break;
+    case Screen::LevelIntro: screens.intro->enter(); break;
+    case Screen::Play: apply(screens.play->enter()); break;
+    case Screen::LevelComplete: screens.levelComplete->enter(); break;
+    case Screen::Shot: screens.caught->enterShot(); break;
+    case Screen::ScoreDialog: screens.scoreDialog->enter(); break;
+    case Screen::Pause: screens.dialogs->enterPause(); break;
+    case Screen::TimeUp: screens.caught->enterTimeUp(); break;
+    case Screen::QuickHelp: screens.quickHelp->enter(); break;
+    case Screen::Laser: screens.caught->enterLaser(); break;
+    case Screen::ExitScreen: screens.wayOut->enterExitScreen(); break;
   }
 }
 
 void TForm1::LeaveState(Screen state) {
-  FormScreens& s = *screens_;
+  FormScreens& screens = *screens_;
   switch (state) {
-    case Screen::QuitDialog: s.dialogs->leaveQuitDialog(); break;
-    case Screen::MainMenu: s.mainMenu->leave(); break;
-    case Screen::Help: s.help->leave(); break;
-    case Screen::Options: s.options->leave(); break;
-    case Screen::HiScores: s.hiScores->leaveTable(); break;
-    case Screen::ClearTable: s.hiScores->leaveClearTable(); break;
-    case Screen::ExitConfirm: s.wayOut->leaveExitConfirm(); break;
-    case Screen::LevelIntro: s.intro->leave(); break;
-    case Screen::Play: s.play->leave(); break;
-    case Screen::LevelComplete: s.levelComplete->leave(); break;
-    case Screen::Shot: s.caught->leaveShot(); break;
-    case Screen::ScoreDialog: s.scoreDialog->leave(); break;
-    case Screen::Pause: s.dialogs->leavePause(); break;
-    case Screen::TimeUp: s.caught->leaveTimeUp(); break;
-    case Screen::QuickHelp: s.quickHelp->leave(); break;
+    case Screen::QuitDialog: screens.dialogs->leaveQuitDialog(); break;
+    case Screen::MainMenu: screens.mainMenu->leave(); break;
+    case Screen::Help: screens.help->leave(); break;
+    case Screen::Options: screens.options->leave(); break;
+    case Screen::HiScores: screens.hiScores->leaveTable(); break;
+    case Screen::ClearTable: screens.hiScores->leaveClearTable(); break;
+    case Screen::ExitConfirm: screens.wayOut->leaveExitConfirm(); break;
+    case Screen::LevelIntro: screens.intro->leave(); break;
+    case Screen::Play: screens.play->leave(); break;
+    case Screen::LevelComplete: screens.levelComplete->leave(); break;
+    case Screen::Shot: screens.caught->leaveShot(); break;
+    case Screen::ScoreDialog: screens.scoreDialog->leave(); break;
+    case Screen::Pause: screens.dialogs->leavePause(); break;
+    case Screen::TimeUp: screens.caught->leaveTimeUp(); break;
+    case Screen::QuickHelp: screens.quickHelp->leave(); break;
     // The title is left by building over it, the laser's sequence by the lost life, and the
     // promotion screen by closing the window.
     case Screen::Title:
@@ -77,16 +77,16 @@ void TForm1::handFramesOver(FrameHandOver handOver) {
 
 // The title, the menus and the way out.
 void TForm1::NkTimer1Timer(TNkTimer&) {
-  FormScreens& s = *screens_;
+  FormScreens& screens = *screens_;
   switch (GameState.ScreenState) {
-    case Screen::Title: apply(s.mainMenu->tickTitle()); break;
-    case Screen::MainMenu: apply(s.mainMenu->tick()); break;
-    case Screen::Help: apply(s.help->tick()); break;
-    case Screen::Options: apply(s.options->tick()); break;
-    case Screen::HiScores: apply(s.hiScores->tickTable()); break;
-    case Screen::ClearTable: apply(s.hiScores->tickClearTable()); break;
-    case Screen::ExitConfirm: apply(s.wayOut->tickExitConfirm()); break;
-    case Screen::ExitScreen: s.wayOut->tickExitScreen(); break;
+    case Screen::Title: apply(screens.mainMenu->tickTitle()); break;
+    case Screen::MainMenu: apply(screens.mainMenu->tick()); break;
+    case Screen::Help: apply(screens.help->tick()); break;
+    case Screen::Options: apply(screens.options->tick()); break;
+    case Screen::HiScores: apply(screens.hiScores->tickTable()); break;
+    case Screen::ClearTable: apply(screens.hiScores->tickClearTable()); break;
+    case Screen::ExitConfirm: apply(screens.wayOut->tickExitConfirm()); break;
+    case Screen::ExitScreen: screens.wayOut->tickExitScreen(); break;
     default: break;
   }
   if (++GameState.TickCounter > 10) GameState.TickCounter = 0;
@@ -97,31 +97,31 @@ void TForm1::NkTimer1Timer(TNkTimer&) {
 // next, and a lost game's last time-up frame over the lose picture.
 void TForm1::GameTimerTimer(TNkTimer&) {
   if (GameState.MusicOn) NkMusic1->ServiceLoops();
-  FormScreens& s = *screens_;
+  FormScreens& screens = *screens_;
   switch (GameState.ScreenState) {
-    case Screen::QuitDialog: apply(s.dialogs->tickQuitDialog()); break;
-    case Screen::LevelIntro: apply(s.intro->tick()); break;
+    case Screen::QuitDialog: apply(screens.dialogs->tickQuitDialog()); break;
+    case Screen::LevelIntro: apply(screens.intro->tick()); break;
     case Screen::Play:
-      if (s.play->caughtByLaser()) {
+      if (screens.play->caughtByLaser()) {
         EnterState(Screen::Laser);
         break;
       }
-      apply(s.play->obey());
-      s.play->finishFrame();
+      apply(screens.play->obey());
+      screens.play->finishFrame();
       break;
     case Screen::LevelComplete:
-      apply(s.levelComplete->count());
-      s.levelComplete->drawFrame();
+      apply(screens.levelComplete->count());
+      screens.levelComplete->drawFrame();
       break;
-    case Screen::Shot: apply(s.caught->tickShot()); break;
+    case Screen::Shot: apply(screens.caught->tickShot()); break;
     case Screen::TimeUp:
-      apply(s.caught->countTimeUp());
-      s.caught->drawTimeUp();
+      apply(screens.caught->countTimeUp());
+      screens.caught->drawTimeUp();
       break;
-    case Screen::ScoreDialog: apply(s.scoreDialog->tick()); break;
-    case Screen::Pause: apply(s.dialogs->tickPause()); break;
-    case Screen::QuickHelp: apply(s.quickHelp->tick()); break;
-    case Screen::Laser: apply(s.caught->tickLaser()); break;
+    case Screen::ScoreDialog: apply(screens.scoreDialog->tick()); break;
+    case Screen::Pause: apply(screens.dialogs->tickPause()); break;
+    case Screen::QuickHelp: apply(screens.quickHelp->tick()); break;
+    case Screen::Laser: apply(screens.caught->tickLaser()); break;
     default: break;
   }
 }

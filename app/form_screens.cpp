@@ -15,44 +15,46 @@ namespace nk {
 
 void TForm1::makeScreens() {
   screens_ = std::make_unique<FormScreens>();
-  FormScreens& s = *screens_;
-  s.frame = std::make_unique<FramePainter>(*NkScreen1, *NkImageList1);
-  s.menu = std::make_unique<MenuWidgets>(MenuWidgets::Parts{*NkGUI1, GameState, world, *s.frame, Sounds});
-  s.panel = std::make_unique<SidePanel>(*menuFont, GameState, Play);
+  FormScreens& screens = *screens_;
+  screens.frame = std::make_unique<FramePainter>(*NkScreen1, *NkImageList1);
+  screens.menu =
+      std::make_unique<MenuWidgets>(MenuWidgets::Parts{*NkGUI1, GameState, world, *screens.frame, Sounds});
+  screens.panel = std::make_unique<SidePanel>(*menuFont, GameState, Play);
   makeMenuScreens();
   makePlayScreens();
 }
 
 void TForm1::makeMenuScreens() {
-  FormScreens& s = *screens_;
-  const MenuParts menu{GameState, *s.menu, *s.frame, world, Sounds};
-  s.mainMenu = std::make_unique<MainMenu>(MainMenu::Parts{menu, Play, host});
-  s.help = std::make_unique<HelpScreen>(menu);
-  s.options = std::make_unique<OptionsScreen>(
+  FormScreens& screens = *screens_;
+  const MenuParts menu{GameState, *screens.menu, *screens.frame, world, Sounds};
+  screens.mainMenu = std::make_unique<MainMenu>(MainMenu::Parts{menu, Play, host});
+  screens.help = std::make_unique<HelpScreen>(menu);
+  screens.options = std::make_unique<OptionsScreen>(
       OptionsScreen::Parts{menu, *NkScreen1, *NkBitmapFont1, [this] { saveConfigOrReport(); }});
-  s.hiScores =
+  screens.hiScores =
       std::make_unique<HiScoreScreens>(HiScoreScreens::Parts{menu, *menuFont, host, options.scoreServer});
-  s.wayOut =
+  screens.wayOut =
       std::make_unique<WayOut>(WayOut::Parts{menu, *NkGUI1, *NkScreen1, *ShareList, *ShareScreen, host});
 }
 
 void TForm1::makePlayScreens() {
-  FormScreens& s = *screens_;
-  FramePainter& frame = *s.frame;
-  SidePanel& panel = *s.panel;
-  s.intro = std::make_unique<LevelIntro>(LevelIntro::Parts{GameState, frame, world, *menuFont});
-  s.play = std::make_unique<PlayScreen>(PlayScreen::Parts{GameState, Play, levelBuilder, world, frame, panel,
-                                                          *menuFont, *NkFader1, *Timer1, Sounds, host});
-  s.quickHelp = std::make_unique<QuickHelp>(QuickHelp::Parts{GameState, Play, frame, world, *Timer1});
-  s.levelComplete = std::make_unique<LevelComplete>(
+  FormScreens& screens = *screens_;
+  FramePainter& frame = *screens.frame;
+  SidePanel& panel = *screens.panel;
+  screens.intro = std::make_unique<LevelIntro>(LevelIntro::Parts{GameState, frame, world, *menuFont});
+  screens.play = std::make_unique<PlayScreen>(PlayScreen::Parts{
+      GameState, Play, levelBuilder, world, frame, panel, *menuFont, *NkFader1, *Timer1, Sounds, host});
+  screens.quickHelp = std::make_unique<QuickHelp>(QuickHelp::Parts{GameState, Play, frame, world, *Timer1});
+  screens.levelComplete = std::make_unique<LevelComplete>(
       LevelComplete::Parts{GameState, Play, frame, world, *menuFont, panel, Sounds});
-  s.caught = std::make_unique<CaughtSequences>(
+  screens.caught = std::make_unique<CaughtSequences>(
       CaughtSequences::Parts{GameState, Play, frame, world, panel, *NkFader1, *Timer1, Sounds});
-  const MenuParts menu{GameState, *s.menu, frame, world, Sounds};
-  s.dialogs = std::make_unique<PlayDialogs>(PlayDialogs::Parts{menu, panel, *Timer1, *NkScreen1, *menuFont});
-  s.scoreDialog = std::make_unique<ScoreDialog>(ScoreDialog::Parts{menu, *menuFont, *NkBitmapFont1,
-                                                                   *NameEditFont, *nameEditGuiFont, *NkFader1,
-                                                                   *Timer1, host, options.scoreServer});
+  const MenuParts menu{GameState, *screens.menu, frame, world, Sounds};
+  screens.dialogs =
+      std::make_unique<PlayDialogs>(PlayDialogs::Parts{menu, panel, *Timer1, *NkScreen1, *menuFont});
+  screens.scoreDialog = std::make_unique<ScoreDialog>(
+      ScoreDialog::Parts{menu, *menuFont, *NkBitmapFont1, *NameEditFont, *nameEditGuiFont, *NkFader1, *Timer1,
+                         host, options.scoreServer});
 }
 
 }  // namespace nk
