@@ -89,6 +89,7 @@ void TForm1::NkTimer1Timer(TNkTimer&) {
     case Screen::ExitScreen: screens.wayOut->tickExitScreen(); break;
     default: break;
   }
+  // The menus' tick counter runs round 0 .. 10.
   if (++GameState.TickCounter > 10) GameState.TickCounter = 0;
 }
 

@@ -147,10 +147,11 @@ Transition MenuWidgets::keys(const Action& back) {
 }
 
 void MenuWidgets::blinkCaret() {
+  constexpr int32_t kHidesEvery = 31, kShowsEvery = 63;
   int32_t& blink = parts_.game.BlinkCounter;
-  if (blink % 31 == 0) {
+  if (blink % kHidesEvery == 0) {
     ActiveEdit->CaretText.clear();
-  } else if (blink % 63 == 0) {
+  } else if (blink % kShowsEvery == 0) {
     ActiveEdit->CaretText = "_";
     blink = 0;
   }

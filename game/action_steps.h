@@ -32,15 +32,4 @@ struct ActionTick {
   ActionEnd finishTaking(Action action) const;
 };
 
-ActionEnd walkThroughDoor(const ActionTick& now, Action which);
-ActionEnd openDoor(const ActionTick& now, Action which);
-ActionEnd openDoorWithKey(const ActionTick& now, Action which);
-ActionEnd missingKey(const ActionTick& now);
-ActionEnd rideLift(const ActionTick& now);
-ActionEnd liftArrive(const ActionTick& now);
-ActionEnd climb(const ActionTick& now, Action which);
-ActionEnd takeKey(const ActionTick& now);
-ActionEnd takeThing(const ActionTick& now, Action which);
-ActionEnd crackSafe(const ActionTick& now);
-
 }  // namespace nk

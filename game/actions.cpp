@@ -1,8 +1,10 @@
 #include "game/actions.h"
 
-#include "game/action_steps.h"
+#include "game/door_actions.h"
 #include "game/level_builder.h"
+#include "game/move_actions.h"
 #include "game/player.h"
+#include "game/take_actions.h"
 
 namespace nk {
 

@@ -1,7 +1,6 @@
-// Going through the doors: walking through, opening them with or without a key, and finding
-// the key missing.
+#include "game/door_actions.h"
 #include "audio/sound_board.h"
-#include "game/action_steps.h"
+
 #include "game/level_builder.h"
 #include "game/player.h"
 #include "game/world_objects.h"
@@ -11,18 +10,18 @@ namespace nk {
 ActionEnd walkThroughDoor(const ActionTick& now, Action which) {
   TPlayer& player = now.player;
   const bool back = which == Action::WalkBack;
-  if (now.tick <= 128 && player.Alpha > 0) now.fadeOut();
-  if (now.tick == 129) {
+  if (now.tick <= kWalkFadeOutTo && player.Alpha > 0) now.fadeOut();
+  if (now.tick == kWalkChangesRoom) {
     now.changeRoom(player.Column + (back ? -1 : 1), player.Row);
     now.context.builder.ScrollWorld(back ? player.RoomPosition + 71 : player.RoomPosition - 200, 0);
     TBackDoor& backDoor = *now.context.play.backDoor;
     backDoor.SetX(backDoor.X + (back ? -200.0f : 200.0f));
     player.Column += back ? -1 : 1;
-    player.RoomPosition = back ? 129 : 0;
+    player.RoomPosition = back ? kWalkBackRoomPosition : 0;
     player.SetAlpha(1);
   }
-  if (now.tick >= 130 && now.tick <= 257 && player.Alpha > 0) now.fadeIn();
-  if (now.tick <= 258 || player.Alpha != 255) return ActionEnd::Running;
+  if (now.tick >= kWalkFadeInFrom && now.tick <= kWalkFadeInTo && player.Alpha > 0) now.fadeIn();
+  if (now.tick <= kWalkEndsAfter || player.Alpha != 255) return ActionEnd::Running;
   now.finish(which);
   if (now.cell().stored.hasGuard == 0) return ActionEnd::BackToPlay;
   now.context.play.stateCounter = 0;
@@ -47,7 +46,7 @@ void openTheDoor(const ActionTick& now, bool back) {
 // He looks round for seven frames before he touches a door.
 void lookRound(const ActionTick& now) {
   if (now.tick == 0) now.look("vor_oglyad", 0);
-  now.stepFrame(1, 210, 30);
+  now.stepFrame(1, kLookRoundTo, kDoorFrameEvery);
 }
 
 }  // namespace
@@ -55,24 +54,24 @@ void lookRound(const ActionTick& now) {
 ActionEnd openDoor(const ActionTick& now, Action which) {
   const bool back = which == Action::OpenBackDoor;
   lookRound(now);
-  if (now.tick == 211) {
+  if (now.tick == kDoorSound) {
     now.context.sounds.PlayEffect("opendoor");
     now.player.SetImage(now.context.world.image("vor_idet"));
     if (!back) now.player.SetPatternIndex(0);
   }
-  if (now.tick == 232) openTheDoor(now, back);
-  return now.tick > 232 ? now.finish(which) : ActionEnd::Running;
+  if (now.tick == kDoorOpens) openTheDoor(now, back);
+  return now.tick >= kOpenDoorEnd ? now.finish(which) : ActionEnd::Running;
 }
 
 ActionEnd openDoorWithKey(const ActionTick& now, Action which) {
   lookRound(now);
-  if (now.tick == 211) now.look("vor_openwithkey", 0);
-  now.stepFrame(240, 451, 30);
-  if (now.tick == 453) {
+  if (now.tick == kKeyTaken) now.look("vor_openwithkey", 0);
+  now.stepFrame(kKeyTurnsFrom, kKeyTurnsTo, kDoorFrameEvery);
+  if (now.tick == kKeySound) {
     now.context.sounds.PlayEffect("openwithkey");
     now.look("vor_idet", 0);
   }
-  if (now.tick != 473) return ActionEnd::Running;
+  if (now.tick != kOpenDoorWithKeyEnd) return ActionEnd::Running;
   openTheDoor(now, which == Action::OpenBackDoorWithKey);
   return now.finish(which);
 }
@@ -80,8 +79,10 @@ ActionEnd openDoorWithKey(const ActionTick& now, Action which) {
 ActionEnd missingKey(const ActionTick& now) {
   TPlayState& play = now.context.play;
   if (now.tick == 0) play.think = new TThink(now.context.world, now.player);
-  if (now.tick >= 1 && now.tick <= 74 && play.think != nullptr) play.think->SetAlpha(play.think->Alpha + 2);
-  if (now.tick != 75) return ActionEnd::Running;
+  if (now.tick >= 1 && now.tick <= kThinkFadeInTo && play.think != nullptr) {
+    play.think->SetAlpha(play.think->Alpha + 2);
+  }
+  if (now.tick != kMissingKeyEnd) return ActionEnd::Running;
   // The bubble stays up until his next command.
   play.action(Action::MissingKey) = 0;
   play.thinkShown = true;

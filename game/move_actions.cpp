@@ -1,7 +1,7 @@
-// Changing floors: riding the lift and climbing the stairs.
 #include <cmath>
 
-#include "game/action_steps.h"
+#include "game/move_actions.h"
+
 #include "game/level_builder.h"
 #include "game/player.h"
 #include "game/world_objects.h"
@@ -9,10 +9,10 @@
 namespace nk {
 namespace {
 
-// The lift doors of the burglar's room open (+1) or close (-1) a step every 30 ticks.
+// The lift doors of the burglar's room open (+1) or close (-1) a step at a time.
 void stepLiftDoors(const ActionTick& now, int32_t first, int32_t last, int delta) {
   TLift* lift = now.cell().lift;
-  if (lift != nullptr && now.tick >= first && now.tick <= last && now.tick % 30 == 0)
+  if (lift != nullptr && now.tick >= first && now.tick <= last && now.tick % kLiftStepEvery == 0)
     lift->SetPatternIndex(lift->PatternIndex + delta);
 }
 
@@ -20,13 +20,13 @@ void stepLiftDoors(const ActionTick& now, int32_t first, int32_t last, int delta
 
 ActionEnd rideLift(const ActionTick& now) {
   TPlayer& player = now.player;
-  stepLiftDoors(now, 0, 60, 1);
-  if (now.tick == 61) now.look("vor_oglyad", 0);
-  now.stepFrame(62, 270, 30);
-  if (now.tick == 271) now.look("vor_idet", 0);
-  if (now.tick >= 272 && now.tick <= 399) now.fadeOut();
-  stepLiftDoors(now, 400, 490, -1);
-  if (now.tick != 520) return ActionEnd::Running;
+  stepLiftDoors(now, 0, kLiftDoorsOpenTo, 1);
+  if (now.tick == kLiftLooksRound) now.look("vor_oglyad", 0);
+  now.stepFrame(kLiftLooksRound + 1, kLiftLookRoundTo, kLiftStepEvery);
+  if (now.tick == kLiftWalksIn) now.look("vor_idet", 0);
+  if (now.tick >= kLiftFadeOutFrom && now.tick <= kLiftFadeOutTo) now.fadeOut();
+  stepLiftDoors(now, kLiftDoorsCloseFrom, kLiftDoorsCloseTo, -1);
+  if (now.tick != kLiftRideEnd) return ActionEnd::Running;
   const LevelCellRecord& here = now.cell().stored;
   const int32_t column = here.liftTargetColumn, row = here.liftTargetRow;
   const int32_t dc = player.Column - column, dr = player.Row - row;
@@ -44,18 +44,18 @@ ActionEnd rideLift(const ActionTick& now) {
 }
 
 ActionEnd liftArrive(const ActionTick& now) {
-  stepLiftDoors(now, 1, 60, 1);
-  if (now.tick >= 101 && now.tick <= 227) now.fadeIn();
-  stepLiftDoors(now, 239, 270, -1);
-  return now.tick == 300 ? now.finish(Action::LiftArrive) : ActionEnd::Running;
+  stepLiftDoors(now, kArriveDoorsOpenFrom, kArriveDoorsOpenTo, 1);
+  if (now.tick >= kArriveFadeInFrom && now.tick <= kArriveFadeInTo) now.fadeIn();
+  stepLiftDoors(now, kArriveDoorsCloseFrom, kArriveDoorsCloseTo, -1);
+  return now.tick == kArriveEnd ? now.finish(Action::LiftArrive) : ActionEnd::Running;
 }
 
 namespace {
 
-// On the stairs he moves a pixel a tick and changes feet every 10 ticks.
+// On the stairs he moves a pixel a tick and changes feet now and then.
 void climbStep(const ActionTick& now, int dy) {
   now.player.SetY(now.player.Y + static_cast<float>(dy));
-  if (now.tick % 10 == 0)
+  if (now.tick % kClimbStepEvery == 0)
     now.player.SetPatternIndex(now.player.PatternIndex + 1 == 2 ? 0 : now.player.PatternIndex + 1);
 }
 
@@ -68,21 +68,12 @@ void alignWithStairs(const ActionTick& now, const TStairs* stairs) {
   player.RoomPosition -= shift;
 }
 
-// The ticks of a climb that differ between up and down.
-struct Climb {
-  int dy;  // per climbing tick
-  int32_t firstEnd, fadeOutFrom, arrive, secondFrom, secondEnd;
-  float startY, arriveY;  // startY < 0: he starts where he stands
-};
-constexpr Climb kUp{-1, 69, 71, 198, 329, 357, -1.0f, 235.0f};
-constexpr Climb kDown{1, 29, 31, 158, 288, 356, 215.0f, 190.0f};
-
 }  // namespace
 
 ActionEnd climb(const ActionTick& now, Action which) {
   TPlayer& player = now.player;
   const bool up = which == Action::ClimbUp;
-  const Climb& ticks = up ? kUp : kDown;
+  const Climb& ticks = up ? kClimbUp : kClimbDown;
   if (now.tick == 0) {
     player.SetImage(now.context.world.image("vor_onstairs"));
     alignWithStairs(now, up ? now.cell().stairsUp : now.cell().stairsDown);
@@ -101,8 +92,8 @@ ActionEnd climb(const ActionTick& now, Action which) {
     player.SetY(ticks.arriveY);
     player.Row += ticks.dy;
   }
-  if (now.tick > ticks.arrive && now.tick <= ticks.arrive + 128) now.fadeIn();
-  if (now.tick != 358) return ActionEnd::Running;
+  if (now.tick > ticks.arrive && now.tick <= ticks.arrive + kClimbFadeInTicks) now.fadeIn();
+  if (now.tick != kClimbEnd) return ActionEnd::Running;
   player.SetY(260.0f);
   now.look("vor_idet", 0);
   return now.finish(which, /*showFully=*/false);

@@ -34,7 +34,7 @@ void TPlayer::ClearTouching() {
 }
 
 void TPlayer::OnCollision(TSprite& s, int, int) {
-  if (dynamic_cast<TLaser*>(&s) != nullptr && s.Y > 270) {
+  if (dynamic_cast<TLaser*>(&s) != nullptr && s.Y > kLaserCatchLine) {
     const int d = static_cast<int>(X - s.X) - patternWidth(s) / 2;
     if (-patternWidth(*this) < d && d < 0 && OnCaughtByLaser) OnCaughtByLaser();
   }

@@ -1,10 +1,9 @@
-// Taking things: keys, money, the prizes, and the safe.
 #include <algorithm>
 
 #include "audio/sound_board.h"
 #include "engine/nk_sprite.h"
-#include "game/action_steps.h"
 #include "game/player.h"
+#include "game/take_actions.h"
 #include "game/world_objects.h"
 
 namespace nk {
@@ -14,10 +13,10 @@ ActionEnd takeKey(const ActionTick& now) {
     now.context.sounds.PlayEffect("takekey");
     now.look("vor_oglyad", 0);
   }
-  now.stepFrame(1, 210, 30);
-  if (now.tick == 212) now.look("vor_take", 0);
-  now.stepFrame(213, 331, 30);
-  if (now.tick != 333) return ActionEnd::Running;
+  now.stepFrame(1, kKeyLookRoundTo, kTakeFrameEvery);
+  if (now.tick == kKeyReaches) now.look("vor_take", 0);
+  now.stepFrame(kKeyReachFrom, kKeyReachTo, kTakeFrameEvery);
+  if (now.tick != kTakeKeyEnd) return ActionEnd::Running;
   now.look("vor_idet", 0);
   const auto kind = static_cast<size_t>(now.player.TouchedKeyKind);
   now.player.CarriedKeys[kind] = 1;
@@ -51,8 +50,8 @@ void takeMoney(const ActionTick& now) {
 
 ActionEnd takeThing(const ActionTick& now, Action which) {
   if (now.tick == 0) now.look("vor_take", 0);
-  now.stepFrame(1, 120, 30);
-  if (now.tick != 122) return ActionEnd::Running;
+  now.stepFrame(1, kThingReachTo, kTakeFrameEvery);
+  if (now.tick != kTakeThingEnd) return ActionEnd::Running;
   now.context.sounds.PlayEffect("takemoney");
   now.look("vor_idet", 0);
   TLevelCell& cell = now.cell();
@@ -76,12 +75,12 @@ ActionEnd crackSafe(const ActionTick& now) {
   TPlayState& play = now.context.play;
   play.SafeTaken = true;
   if (now.tick == 0) now.look("vor_crush", 0);
-  now.stepFrame(1, 200, 20);
-  if (now.tick == 250) {
+  now.stepFrame(1, kCrackFramesTo, kCrackFrameEvery);
+  if (now.tick == kSafeOpens) {
     now.player.Money += now.context.game.Level * 1000;
     new TExitMenu(now.context.world, "seiftake", "seiftake", 2400, 0, 0);
   }
-  if (now.tick != 550) return ActionEnd::Running;
+  if (now.tick != kCrackSafeEnd) return ActionEnd::Running;
   play.action(Action::CrackSafe) = 0;
   play.stateCounter = 0;
   now.context.game.Score += now.player.Money;

@@ -127,7 +127,7 @@ void TLaser::Move(float) {
   if (Speed > 0 && Travelled >= Range) {
     Speed = -Speed;
     SetY(Y - 1);
-  } else if (Speed <= 0 && Travelled <= 5) {
+  } else if (Speed <= 0 && Travelled <= kLaserTurnBack) {
     Speed = -Speed;
     SetY(Y + 1);
   } else {

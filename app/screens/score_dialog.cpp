@@ -32,7 +32,7 @@ void ScoreDialog::enter() {
   parts_.fader.SetEndColor(0, 0, 0, 0);
   parts_.fader.Reset();
   game.BlinkCounter = 0;
-  for (int frame = 0; frame < 300; ++frame) {
+  for (int frame = 0; frame < kScoreDialogOpeningFrames; ++frame) {
     parts_.frame.begin();
     parts_.world.sprites.Draw();
     parts_.frame.end();

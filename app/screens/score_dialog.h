@@ -6,6 +6,9 @@
 
 namespace nk {
 
+// Opening the dialog draws this many frames at once, blocking, before it takes any input.
+inline constexpr int kScoreDialogOpeningFrames = 300;
+
 class Host;
 class MenuTextFont;
 class TGuiBitmapFont;
