@@ -37,7 +37,7 @@ void MenuWidgets::freeList() {
 
 TNkButton& MenuWidgets::addButton(int index, const char* image, int x, int y, Action action,
                                   bool selectable) {
-  TNkButton& button = MenuList->Create<TNkButton>();
+  auto& button = MenuList->Create<TNkButton>();
   button.Name = std::to_string(index);
   button.Caption.clear();
   // The menus are driven from the keyboard; the pointer neither highlights nor clicks them.
@@ -73,7 +73,7 @@ TImageListItem* MenuWidgets::setNormalLook(TNkGUIComponent& widget, const char* 
 
 TNkEdit& MenuWidgets::addNameEdit(const char* name, const char* image, int x, int y,
                                   const std::string& text) {
-  TNkEdit& edit = MenuList->Create<TNkEdit>();
+  auto& edit = MenuList->Create<TNkEdit>();
   edit.Name = name;
   edit.Enabled = false;
   setNormalLook(edit, image, -1);
