@@ -111,7 +111,7 @@ class TPanel : public TSprite {
 // The icon of a carried key (frame = kind), hidden until the key is carried.
 class TPlayerKeys : public TSprite {
  public:
-  TPlayerKeys(const World& world, int x, int y, int frame = 0);
+  TPlayerKeys(const World& world, int x, int y, int kind = 0);
   const char* ClassName() const override { return "TPlayerKeys"; }
 };
 

@@ -10,6 +10,6 @@ constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 1
 }
 
 // The virtual-key code of an SDL key code, 0 for keys the game has no code for.
-int virtualKeyFromSdl(int sdlKeycode);
+int virtualKeyFromSdl(int key);
 
 }  // namespace nk

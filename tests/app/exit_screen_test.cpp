@@ -2,6 +2,7 @@
 // its countdown, and the close that waits for it.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 
 #include "engine/image_list_item.h"
@@ -73,8 +74,8 @@ struct ExitScreen : test::Game {
       const RecordingDevice::Draw& d = host.recording().draws[i];
       if (!names.contains(d.texture)) continue;  // the countdown's text
       // Vertices sit half a pixel up and left of the picture's place.
-      drawn.push_back(names[d.texture] + " " + std::to_string(static_cast<int>(d.quad[0].x + 0.5f)) + "," +
-                      std::to_string(static_cast<int>(d.quad[0].y + 0.5f)));
+      drawn.push_back(names[d.texture] + " " + std::to_string(std::lround(d.quad[0].x + 0.5f)) + "," +
+                      std::to_string(std::lround(d.quad[0].y + 0.5f)));
     }
     return drawn;
   }

@@ -15,7 +15,7 @@ void writeBmp(const std::filesystem::path& file, int w, int h, uint32_t argb) {
 // A game folder whose way out shows a shop button at (50, 60) 100 x 30 and the exit button at
 // (510, 420) 120 x 50, with a countdown of three seconds; background as named.
 std::filesystem::path promotingGame(const std::string& name, const std::string& background) {
-  const auto dir = gameDir(name);
+  auto dir = gameDir(name);
   std::filesystem::create_directory(dir / "wdata");
   writeBmp(dir / "wdata/back.bmp", 800, 600, 0xFF203040u);
   writeBmp(dir / "wdata/shop.bmp", 100, 30, 0xFF2080F0u);

@@ -16,7 +16,7 @@ using nk::e2e::runGame;
 
 // A game folder whose Data holds the built levels and the given library file, and no Sounds.
 fs::path folderWithLibrary(const std::string& name, const std::string& library) {
-  const fs::path dir = nk::e2e::freshDir(name);
+  fs::path dir = nk::e2e::freshDir(name);
   fs::create_directories(dir / "Data");
   for (const auto& entry : fs::directory_iterator(fs::path(NK_GAME_DIR) / "Data")) {
     if (entry.path().extension() == ".vmap")
