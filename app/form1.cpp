@@ -88,7 +88,8 @@ TForm1::TForm1(Host& windowHost, FormOptions formOptions)
   Sounds.Connect(NkMusic1.get(), Sound3D.get());
   ShareScreen = std::make_unique<TShareScreen>(
       TShareScreen::Parts{host, *NkScreen1, *ShareList, NkImageList1->ImageList(), *NkFont3});
-  menuFont = std::make_unique<NkFontText>(*NkFont1);
+  nkFont1Text = std::make_unique<NkFontText>(*NkFont1);
+  menuFont = std::make_unique<MenuFontSlot>(*nkFont1Text);
   makeScreens();
 }
 

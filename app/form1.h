@@ -16,6 +16,7 @@
 
 namespace nk {
 
+class MenuFontSlot;
 class NkFontText;
 class TGuiBitmapFont;
 class TNkBitmapFont;
@@ -128,7 +129,8 @@ class TForm1 final : public WindowEvents {
   std::unique_ptr<TNkSound3D> Sound3D;  // the tracker tunes
   // What the game calls to sound: effects while SoundOn, tunes while MusicOn.
   SoundBoard Sounds{GameState.SoundOn, GameState.MusicOn};
-  std::unique_ptr<NkFontText> menuFont;  // NkFont1 as the screens write with it
+  std::unique_ptr<NkFontText> nkFont1Text;
+  std::unique_ptr<MenuFontSlot> menuFont;  // NkFont1 as the screens write with it
   // The exit promotion screen; the window closes in the exit screen only when its countdown is 0.
   std::unique_ptr<TShareScreen> ShareScreen;
   // The level being played, and what builds it.

@@ -44,7 +44,8 @@ void TForm1::makePlayScreens() {
   screens.intro = std::make_unique<LevelIntro>(LevelIntro::Parts{GameState, frame, world, *menuFont});
   screens.play = std::make_unique<PlayScreen>(PlayScreen::Parts{
       GameState, Play, levelBuilder, world, frame, panel, *menuFont, *NkFader1, *Timer1, Sounds, host});
-  screens.quickHelp = std::make_unique<QuickHelp>(QuickHelp::Parts{GameState, Play, frame, world, *Timer1});
+  screens.quickHelp =
+      std::make_unique<QuickHelp>(QuickHelp::Parts{GameState, Play, frame, world, panel, *Timer1});
   screens.levelComplete = std::make_unique<LevelComplete>(
       LevelComplete::Parts{GameState, Play, frame, world, *menuFont, panel, Sounds});
   screens.caught = std::make_unique<CaughtSequences>(

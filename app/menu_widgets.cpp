@@ -6,6 +6,7 @@
 
 #include "app/frame_painter.h"
 #include "app/menu_focus.h"
+#include "app/name_typing.h"
 #include "app/screen_sprites.h"
 #include "audio/sound_board.h"
 #include "codec/cp1251.h"
@@ -82,6 +83,7 @@ TNkEdit& MenuWidgets::addNameEdit(const char* name, const char* image, int x, in
   edit.MaxLength = 10;
   edit.TextMargin = 3;
   edit.Text = text;
+  edit.OnKeyDown = TypeOnEitherLayout();
   ActiveEdit = &edit;
   return edit;
 }
@@ -197,6 +199,7 @@ nlohmann::json DescribeWidgets(const TNkGUI& gui) {
                      {"y", widget->Y},
                      {"visible", widget->Visible},
                      {"selected", widget->Selected},
+                     {"focused", gui.Mouse.FocusID == widget->ID},
                      {"text", cp1251ToUtf8(text)}});
     }
   }

@@ -1,5 +1,6 @@
 #include "app/snapshot.h"
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -37,6 +38,8 @@ void describeGameState(const TGameState& game, json& out) {
               {"Lives", game.Lives},
               {"Score", game.Score},
               {"MenuIndex", game.MenuIndex},
+              {"RightHeld", game.RightHeld},
+              {"LeftHeld", game.LeftHeld},
               {"FullScreen", game.FullScreen},
               {"AppliedFullScreen", game.AppliedFullScreen},
               {"MusicOn", game.MusicOn},
@@ -81,9 +84,19 @@ nlohmann::json makeSnapshot(const FormView& form, int64_t frame) {
 }
 
 bool writeSnapshot(const FormView& form, int64_t frame, const std::string& path) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << makeSnapshot(form, frame).dump(2) << '\n';
-  return static_cast<bool>(out.flush());
+  // Written beside and moved into place, so whoever watches the file never reads half of one.
+  const std::string partial = path + ".partial";
+  bool written = false;
+  {
+    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+    out << makeSnapshot(form, frame).dump(2) << '\n';
+    written = static_cast<bool>(out.flush());
+  }
+  std::error_code error;
+  if (written) std::filesystem::rename(partial, path, error);
+  if (written && !error) return true;
+  std::filesystem::remove(partial, error);
+  return false;
 }
 
 }  // namespace nk

@@ -3,6 +3,7 @@
 #include "audio/sound_board.h"
 #include "engine/nk_sprite.h"
 #include "game/player.h"
+#include "game/score_values.h"
 #include "game/take_actions.h"
 #include "game/world_objects.h"
 
@@ -30,11 +31,9 @@ ActionEnd takeKey(const ActionTick& now) {
 
 namespace {
 
-constexpr int32_t kMoneyValues[4] = {10, 30, 70, 100};
-
 void takeMoney(const ActionTick& now) {
   const int32_t kind = now.player.TouchedMoneyKind;
-  now.player.Money += kMoneyValues[kind];
+  now.player.Money += kMoneyValues[static_cast<size_t>(kind)];
   new TValue(now.context.world, static_cast<int>(now.player.X) + 10, static_cast<int>(now.player.Y) + 10,
              kind);
   // Slot 2 holds both of the dearer kinds.
@@ -58,7 +57,7 @@ ActionEnd takeThing(const ActionTick& now, Action which) {
   if (which == Action::TakeMoney) {
     takeMoney(now);
   } else if (which == Action::TakeTime) {
-    ++now.context.play.timeMinutes;
+    now.context.play.timeMinutes += kTimePrizeMinutes;
     delete cell.timePrize;
     cell.timePrize = nullptr;
     cell.stored.hasTimePrize = 0;
@@ -77,7 +76,7 @@ ActionEnd crackSafe(const ActionTick& now) {
   if (now.tick == 0) now.look("vor_crush", 0);
   now.stepFrame(1, kCrackFramesTo, kCrackFrameEvery);
   if (now.tick == kSafeOpens) {
-    now.player.Money += now.context.game.Level * 1000;
+    now.player.Money += now.context.game.Level * kSafeValuePerLevel;
     new TExitMenu(now.context.world, "seiftake", "seiftake", 2400, 0, 0);
   }
   if (now.tick != kCrackSafeEnd) return ActionEnd::Running;

@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/level_constants.h"
 #include "game/play_state.h"
+#include "game/score_values.h"
 #include "game/world.h"
 #include "game/world_objects.h"
 #include "platform/keys.h"
@@ -38,7 +39,7 @@ void LevelComplete::countSecond() {
   } else {
     --play.timeSeconds;
   }
-  parts_.game.Score += kTallyPoints;
+  parts_.game.Score += kTimeBonusPerSecond;
 }
 
 Transition LevelComplete::count() {

@@ -5,13 +5,12 @@
 
 namespace nk {
 
-// The level-complete screen's ticks: the score shows, then the time left, and the bonus is
-// counted a second at a time until no time is left.
+// The level-complete screen's ticks: the score shows, then the time left, and the bonus
+// (kTimeBonusPerSecond) is counted a second at a time until no time is left.
 inline constexpr int32_t kTallyScoreShown = 100;  // after this tick
 inline constexpr int32_t kTallyTimeShown = 200;
 inline constexpr int32_t kTallyStart = 300;
-inline constexpr int32_t kTallyEvery = 5;   // ticks a second of the time left takes
-inline constexpr int32_t kTallyPoints = 5;  // for each second
+inline constexpr int32_t kTallyEvery = 5;  // ticks a second of the time left takes
 
 class FramePainter;
 class MenuTextFont;

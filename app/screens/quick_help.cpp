@@ -4,6 +4,7 @@
 
 #include "app/frame_painter.h"
 #include "app/screen_sprites.h"
+#include "app/side_panel.h"
 #include "app/window_timer.h"
 #include "game/game_state.h"
 #include "game/play_state.h"
@@ -34,6 +35,7 @@ Transition QuickHelp::tick() {
   int32_t& tick = parts_.play.stateCounter;
   parts_.frame.begin();
   parts_.world.sprites.Draw();
+  parts_.panel.drawNumbers(255);
   parts_.frame.end();
   if (!waiting_ && !closing_) {
     if (tick > 0 && tick < kHelpFadeInEnd) fadeSheet(kHelpAlphaStep);

@@ -14,6 +14,7 @@ inline constexpr int32_t kHelpGone = 245;
 inline constexpr int kHelpAlphaStep = 2;
 
 class FramePainter;
+class SidePanel;
 class TTimer;
 struct TGameState;
 struct TPlayState;
@@ -27,7 +28,8 @@ class QuickHelp {
     TPlayState& play;  // its counter counts the sheet's ticks
     FramePainter& frame;
     const World& world;
-    TTimer& clock;  // starts when the sheet is gone
+    SidePanel& panel;  // the numbers stay beside the sheet
+    TTimer& clock;     // starts when the sheet is gone
   };
   explicit QuickHelp(Parts parts) : parts_(parts) {}
 

@@ -3,6 +3,7 @@
 // window opens exactly these parts to tests and to nothing else.
 #include "app/form1.h"
 #include "app/form_view.h"
+#include "app/nk_font_text.h"
 
 namespace nk {
 
@@ -17,7 +18,8 @@ struct FormProbe {
         Timer1(*form.Timer1),
         Sound3D(*form.Sound3D),
         ShareScreen(*form.ShareScreen),
-        ShareList(*form.ShareList) {}
+        ShareList(*form.ShareList),
+        menuFont(form.menuFont->font) {}
 
   TGameState& GameState;
   TPlayState& Play;
@@ -29,6 +31,7 @@ struct FormProbe {
   TNkSound3D& Sound3D;
   TShareScreen& ShareScreen;
   TNkImageList& ShareList;
+  MenuTextFont*& menuFont;  // what the screens write with
 };
 
 }  // namespace nk

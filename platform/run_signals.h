@@ -1,0 +1,16 @@
+#pragma once
+
+namespace nk {
+
+// Signals that steer a run from outside, as test drivers and session managers send them:
+// SIGTERM and SIGINT end the run the way --frames does (its snapshot is still written), SIGUSR1
+// asks for the snapshot at once. Installed at start, before anything else can take the signals.
+void installRunSignals();
+
+// An end was asked for.
+bool quitSignalled();
+
+// A snapshot was asked for since the last call.
+bool takeSnapshotRequest();
+
+}  // namespace nk
