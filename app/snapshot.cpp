@@ -107,6 +107,7 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
   }
   return json{
       {"frame", frame},
+      {"ticks", form.frameTicks()},
       {"framesPresented", form.host.device().presentedFrames()},
       {"ScreenState", g.ScreenState},
       {"Level", g.Level},

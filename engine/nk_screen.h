@@ -23,6 +23,8 @@ class TNkScreen {
     Kind kind;
     std::function<void(TNkScreen&)> init;
     std::function<void()> release;
+    // The device's reset lost every texture: let go of them, so that init makes them again.
+    std::function<void()> texturesLost;
   };
 
   explicit TNkScreen(Host& host);

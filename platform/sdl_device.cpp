@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
+#include "platform/paced_device.h"
 #include "platform/software_device.h"
 
 namespace nk {
@@ -34,8 +36,8 @@ void setLetterbox(SDL_Renderer* renderer, int width, int height) {
   SDL_RenderSetLogicalSize(renderer, width, height);
 }
 
-// SDL's renderer with per-vertex coloured geometry. Textures keep their pixels so that a lost
-// device gets them back.
+// SDL's renderer with per-vertex coloured geometry. The device keeps no copy of a texture's
+// pixels: a reset loses every texture, and the engine makes its own again from the image library.
 class GeometryDevice final : public RenderDevice {
  public:
   GeometryDevice(SDL_Renderer* renderer, int width, int height)
@@ -90,18 +92,13 @@ class GeometryDevice final : public RenderDevice {
   int maxTextureSize() const override { return maxTexture_; }
   TextureId createTexture(int width, int height) override {
     const TextureId id = nextTexture_++;
-    Texture t{nullptr, width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, 0)};
-    upload(t);
-    textures_.emplace(id, std::move(t));
+    textures_.emplace(id, Texture{make(width, height), width, height});
     return id;
   }
   void updateTexture(TextureId id, const uint32_t* argb) override {
     auto it = textures_.find(id);
-    if (it == textures_.end()) return;
-    std::copy_n(argb, it->second.pixels.size(), it->second.pixels.begin());
-    if (it->second.texture != nullptr) {
-      SDL_UpdateTexture(it->second.texture, nullptr, argb, it->second.width * 4);
-    }
+    if (it == textures_.end() || it->second.texture == nullptr) return;
+    SDL_UpdateTexture(it->second.texture, nullptr, argb, it->second.width * 4);
   }
   void destroyTexture(TextureId id) override {
     auto it = textures_.find(id);
@@ -111,11 +108,11 @@ class GeometryDevice final : public RenderDevice {
     textures_.erase(it);
   }
   DeviceStatus status() override { return lost_ ? DeviceStatus::NeedsReset : DeviceStatus::Ready; }
+  bool texturesSurviveReset() const override { return false; }
   bool reset() override {
-    for (auto& [id, t] : textures_) {
-      SDL_DestroyTexture(t.texture);
-      upload(t);
-    }
+    // The textures are gone with the old device; their owners make them again.
+    for (auto& [id, t] : textures_) SDL_DestroyTexture(t.texture);
+    textures_.clear();
     bound_ = nullptr;
     setLetterbox(renderer_, width_, height_);
     lost_ = false;
@@ -128,14 +125,12 @@ class GeometryDevice final : public RenderDevice {
   struct Texture {
     SDL_Texture* texture;
     int width, height;
-    std::vector<uint32_t> pixels;
   };
-  void upload(Texture& t) {
-    t.texture =
-        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, t.width, t.height);
-    if (t.texture == nullptr) return;
-    SDL_SetTextureScaleMode(t.texture, SDL_ScaleModeNearest);
-    SDL_UpdateTexture(t.texture, nullptr, t.pixels.data(), t.width * 4);
+  SDL_Texture* make(int width, int height) {
+    SDL_Texture* t =
+        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width, height);
+    if (t != nullptr) SDL_SetTextureScaleMode(t, SDL_ScaleModeNearest);
+    return t;
   }
 
   SDL_Renderer* renderer_;
@@ -184,9 +179,7 @@ bool offersCustomBlending(SDL_Renderer* renderer) {
   return ok;
 }
 
-}  // namespace
-
-std::unique_ptr<RenderDevice> createWindowDevice(SDL_Window* window, int width, int height) {
+std::unique_ptr<RenderDevice> makeRenderer(SDL_Window* window, int width, int height) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
   if (renderer != nullptr && offersCustomBlending(renderer)) {
@@ -200,8 +193,32 @@ std::unique_ptr<RenderDevice> createWindowDevice(SDL_Window* window, int width, 
   return std::make_unique<PresentingSoftwareDevice>(renderer, width, height);
 }
 
+int displayRefreshRate(SDL_Window* window) {
+  SDL_DisplayMode mode;
+  if (SDL_GetWindowDisplayMode(window, &mode) != 0) return 0;
+  return mode.refresh_rate;
+}
+
+}  // namespace
+
+std::unique_ptr<RenderDevice> createWindowDevice(SDL_Window* window, int width, int height,
+                                                 const Clock& clock) {
+  std::unique_ptr<RenderDevice> device = makeRenderer(window, width, height);
+  if (!device) return nullptr;
+  // Pacing off: every tick's frame is presented, as the game draws it (for comparing the two).
+  const char* pacing = SDL_getenv("NOKTURO_PACING");
+  if (pacing != nullptr && std::string_view(pacing) == "off") return device;
+  return std::make_unique<PacedDevice>(std::move(device), clock, displayRefreshRate(window));
+}
+
 void markWindowDeviceLost(RenderDevice& device) {
-  if (auto* geometry = dynamic_cast<GeometryDevice*>(&device)) geometry->markLost();
+  RenderDevice* display = &device;
+  if (auto* paced = dynamic_cast<PacedDevice*>(display)) display = &paced->display();
+  if (auto* geometry = dynamic_cast<GeometryDevice*>(display)) geometry->markLost();
+}
+
+void displayChanged(RenderDevice& device, SDL_Window* window) {
+  if (auto* paced = dynamic_cast<PacedDevice*>(&device)) paced->setRefreshRate(displayRefreshRate(window));
 }
 
 }  // namespace nk

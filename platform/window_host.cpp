@@ -56,7 +56,7 @@ std::unique_ptr<WindowHost> WindowHost::create(const std::string& title, int wid
     error = std::string("cannot create the window (") + SDL_GetError() + ")";
     return nullptr;
   }
-  impl->device = createWindowDevice(impl->window, width, height);
+  impl->device = createWindowDevice(impl->window, width, height, impl->clock);
   if (!impl->device) {
     error = std::string("cannot draw into the window (") + SDL_GetError() + ")";
     return nullptr;
@@ -142,6 +142,7 @@ void WindowHost::Impl::handle(const SDL_Event& e, WindowEvents& events) {
     case SDL_WINDOWEVENT:
       if (e.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
       if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) events.activated();
+      if (e.window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED) displayChanged(*device, window);
       break;
     case SDL_RENDER_DEVICE_RESET: markWindowDeviceLost(*device); break;
     default: break;

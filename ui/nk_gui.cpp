@@ -70,7 +70,7 @@ TNkGUI::~TNkGUI() {
 void TNkGUI::SetNkScreen(TNkScreen& screen) {
   screen_ = &screen;
   screen.AddDeviceClient({TNkScreen::DeviceClient::Kind::Gui, [this](TNkScreen&) { ActivateInput(); },
-                          [this] { DeactivateInput(); }});
+                          [this] { DeactivateInput(); }, {}});
 }
 
 TNkGUIList& TNkGUI::CreateList() {
