@@ -6,10 +6,10 @@ namespace nk {
 
 const char* const kUsage =
     "usage: nokturo [--workdir DIR] [--headless] [--seed N] [--script FILE] [--record FILE] [--frames N]\n"
-    "               [--dump FILE] [--level N] [--score-server URL] [--windowed | --fullscreen] [--version]\n"
-    "               [--help]\n"
+    "               [--dump FILE] [--level N] [--score-server URL] [--windowed | --fullscreen]\n"
+    "               [--print-paths] [--version] [--help]\n"
     "\n"
-    "  --workdir DIR        run in DIR (Config.cfg, Data/, Sounds/ ...); default: the current directory\n"
+    "  --workdir DIR        play the game folder DIR (it holds Config.cfg, Data/, Sounds/ ...)\n"
     "  --headless           no window and no sound; a virtual clock of 120 passes a second\n"
     "  --seed N             seed the random generator with N instead of the clock\n"
     "  --script FILE        timed input, one command a line (see docs/harness.md)\n"
@@ -19,6 +19,7 @@ const char* const kUsage =
     "  --level N            start straight into a new game on level N (1..6)\n"
     "  --score-server URL   use URL as the online score server\n"
     "  --windowed, --fullscreen   override the display mode of Config.cfg\n"
+    "  --print-paths        say where the game finds its files and keeps Config.cfg, and exit\n"
     "  --version            print the version and exit\n"
     "  --help               print this text and exit\n";
 
@@ -49,6 +50,8 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const std::vector<s
       cl.fullScreen = a == "--fullscreen";
     } else if (a == "--version") {
       cl.version = true;
+    } else if (a == "--print-paths") {
+      cl.printPaths = true;
     } else if (a == "--help" || a == "-h") {
       cl.help = true;
     } else if (std::string* text = a == "--workdir"        ? &cl.workdir

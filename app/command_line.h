@@ -18,6 +18,7 @@ struct CommandLine {
   std::optional<int32_t> level;
   std::string scoreServer;
   std::optional<bool> fullScreen;  // --fullscreen / --windowed
+  bool printPaths = false;         // where each file is looked up
   bool version = false;
   bool help = false;
 };

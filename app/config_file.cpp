@@ -7,6 +7,7 @@
 
 #include "codec/text_codec.h"
 #include "platform/files.h"
+#include "platform/text_file.h"
 
 namespace nk {
 namespace {
@@ -80,9 +81,12 @@ std::string WriteConfig(const TGameState& state) {
 ConfigLoad LoadConfigFile(std::string_view gamePath, TGameState& state) {
   std::error_code ec;
   if (!std::filesystem::exists(nativePath(gamePath), ec)) return ConfigLoad::Missing;
-  const std::optional<std::string> text = readWholeFile(gamePath);
-  if (!text) return ConfigLoad::Unreadable;
-  ReadConfig(*text, state);
+  // A line of the file is a few dozen letters and there are 25; a damaged file is read only as far
+  // as these bounds, and what lies past them counts as missing.
+  constexpr TextLimits kConfigLimits{64 * 1024, 1024};
+  const std::optional<BoundedText> file = readTextFile(nativePath(gamePath), kConfigLimits);
+  if (!file) return ConfigLoad::Unreadable;
+  ReadConfig(file->text, state);
   return ConfigLoad::Loaded;
 }
 
@@ -92,6 +96,8 @@ void SaveConfigFile(std::string_view gamePath, const TGameState& state) {
   temporary += ".tmp";
   const std::string failure = "Cannot write " + std::string(gamePath);
   std::error_code ec;
+  // The per-user folder of an installed game is made on its first save.
+  if (!createFoldersFor(target.string())) throw std::runtime_error(failure + ": its folder cannot be made.");
   // A leftover of an earlier failed save (even a link) must not be written through.
   std::filesystem::remove(temporary, ec);
   {

@@ -3,17 +3,21 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "app/command_line.h"
+#include "app/config_file.h"
 #include "app/form1.h"
 #include "app/headless_run.h"
 #include "app/input_recorder.h"
+#include "app/paths_report.h"
+#include "app/script_file.h"
 #include "app/snapshot.h"
 #include "platform/environment.h"
+#include "platform/file_layout.h"
 #include "platform/files.h"
 #include "platform/headless_host.h"
 #include "platform/random.h"
+#include "platform/run_signals.h"
 #include "platform/window_host.h"
 
 namespace nk {
@@ -34,23 +38,6 @@ FormOptions formOptions(const CommandLine& cl) {
   return o;
 }
 
-// Loads and parses the script; an error message when it cannot.
-std::variant<Script, std::string> loadScript(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  // An empty file is an empty script; only a file that cannot be opened or read is an error.
-  if (!in || std::filesystem::is_directory(path) || (in.peek() != EOF && !(text << in.rdbuf()))) {
-    return "cannot read the script " + path;
-  }
-  auto parsed = parseScript(text.str());
-  if (auto* error = std::get_if<ScriptError>(&parsed)) {
-    return "script " + path + ", line " + std::to_string(error->line) + ": " + error->message;
-  }
-  Script script = std::get<Script>(std::move(parsed));
-  for (auto& e : script.events) e.file = absolute(e.file);
-  return script;
-}
-
 int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
         const std::vector<ScriptEvent>& script, std::ostream* record) {
   host.application().setErrorReport([&host](const std::string& text) { host.showMessage(text, "Nokturo"); });
@@ -61,13 +48,19 @@ int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
     recorder.emplace(
         form, *record, [&form] { return form.frameTicks() + 1; }, *cl.seed);
   WindowEvents& input = recorder ? static_cast<WindowEvents&>(*recorder) : form;
+  // A snapshot asked for from outside goes where the run's last one will.
+  const auto afterPass = [&form, &cl](int64_t pass) {
+    if (!takeSnapshotRequest() || cl.dump.empty()) return;
+    if (!writeSnapshot(form, pass, cl.dump))
+      std::fprintf(stderr, "nokturo: cannot write %s\n", cl.dump.c_str());
+  };
   form.FormCreate();
   bool closed = false;
   int64_t lastFrame = 0;
   int status = 0;
   if (headless != nullptr) {
     form.FormShow();
-    const HeadlessResult r = runHeadless(form, input, *headless, script, cl.frames);
+    const HeadlessResult r = runHeadless(form, input, *headless, script, cl.frames, afterPass);
     closed = r.closed;
     lastFrame = r.lastFrame;
     status = r.captureFailed ? 1 : 0;
@@ -75,7 +68,9 @@ int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
     auto& window = static_cast<WindowHost&>(host);
     window.show();
     form.FormShow();
-    closed = window.run(input);
+    const WindowHost::RunEnd end = window.run(input, cl.frames, afterPass);
+    closed = end.closed;
+    lastFrame = end.lastPass;
   }
   if (closed) form.FormDestroy();
   if (!cl.dump.empty() && !writeSnapshot(form, lastFrame, cl.dump)) {
@@ -88,6 +83,7 @@ int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
 }  // namespace
 
 int gameMain(const std::vector<std::string>& args) {
+  installRunSignals();
   auto parsed = parseCommandLine(args);
   if (auto* error = std::get_if<CommandLineError>(&parsed)) {
     std::fprintf(stderr, "nokturo: %s\n%s", error->message.c_str(), kUsage);
@@ -128,18 +124,32 @@ int gameMain(const std::vector<std::string>& args) {
     std::fprintf(stderr, "nokturo: cannot enter the folder %s\n", cl.workdir.c_str());
     return 1;
   }
+  useFileLayout(chooseFileLayout(systemLayoutFacts(!cl.workdir.empty()), {std::string(kConfigFile)}));
+  if (cl.printPaths) {
+    std::fputs(pathsReport().c_str(), stdout);
+    return 0;
+  }
+  if (!fileExists("Data\\data.oil"))
+    std::fprintf(stderr, "nokturo: no %s; --print-paths shows where the game looks for its files\n",
+                 nativePath("Data\\data.oil").c_str());
 
   if (cl.headless) {
     HeadlessHost host(kClientWidth, kClientHeight);
     TForm1 form(host, formOptions(cl));
     return run(form, host, &host, cl, script.events, recordTo);
   }
-  std::string error;
-  auto window = WindowHost::create("Nokturo", kClientWidth, kClientHeight, error);
+  WindowHost::Failure failure;
+  auto window = WindowHost::create("Nokturo", kClientWidth, kClientHeight, failure);
+  if (!window && failure.noDevice) {
+    std::fprintf(stderr, "nokturo: %s\n", failure.reason.c_str());
+    showMessageWithoutWindow(failure.reason, "Error");
+    showMessageWithoutWindow("This application will now exit.", "Error");
+    return 1;
+  }
   if (!window) {
     std::fprintf(
         stderr, "nokturo: %s.\nNo display to open the game's window on? Use --headless to run without one.\n",
-        error.c_str());
+        failure.reason.c_str());
     return 1;
   }
   TForm1 form(*window, formOptions(cl));

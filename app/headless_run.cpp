@@ -7,6 +7,7 @@
 #include "engine/png_writer.h"
 #include "platform/headless_host.h"
 #include "platform/keys.h"
+#include "platform/run_signals.h"
 
 namespace nk {
 namespace {
@@ -61,10 +62,11 @@ bool closeIfAsked(WindowEvents& form, HeadlessHost& host) {
 }  // namespace
 
 HeadlessResult runHeadless(TForm1& form, WindowEvents& input, HeadlessHost& host,
-                           const std::vector<ScriptEvent>& script, std::optional<int64_t> frames) {
+                           const std::vector<ScriptEvent>& script, std::optional<int64_t> frames,
+                           const std::function<void(int64_t pass)>& afterPass) {
   HeadlessResult result;
   size_t next = 0;
-  for (int64_t frame = 0; !frames || frame < *frames; ++frame) {
+  for (int64_t frame = 0; (!frames || frame < *frames) && !quitSignalled(); ++frame) {
     host.clock().set(frame * (VirtualClock::kFrequency / kPassesPerSecond));
     const size_t first = next;
     while (next < script.size() && script[next].frame == frame) deliver(input, host, script[next++]);
@@ -77,6 +79,7 @@ HeadlessResult runHeadless(TForm1& form, WindowEvents& input, HeadlessHost& host
     for (size_t i = first; i < next; ++i) {
       if (!capture(form, host, script[i])) result.captureFailed = true;
     }
+    if (afterPass) afterPass(frame);
     if (host.quitRequested()) break;
     if (closeIfAsked(input, host)) {
       result.closed = true;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,8 +20,9 @@ struct HeadlessResult {
 
 // Runs the loop on the virtual clock: pass n happens at n/120 s; the script's input of pass n
 // arrives before its idle step (through input: the form, or something in front of it), its
-// screenshots and dumps are taken after it.
+// screenshots and dumps are taken after it, then afterPass gets n. A signal to end stops it too.
 HeadlessResult runHeadless(TForm1& form, WindowEvents& input, HeadlessHost& host,
-                           const std::vector<ScriptEvent>& script, std::optional<int64_t> frames);
+                           const std::vector<ScriptEvent>& script, std::optional<int64_t> frames,
+                           const std::function<void(int64_t pass)>& afterPass = nullptr);
 
 }  // namespace nk

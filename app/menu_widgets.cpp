@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/form1.h"
+#include "app/name_typing.h"
 #include "engine/image_list_item.h"
 #include "platform/keys.h"
 
@@ -68,6 +69,7 @@ TNkEdit& TForm1::addNameEdit(const char* name, const char* image, int x, int y, 
   e.MaxLength = 10;
   e.TextMargin = 3;
   e.Text = text;
+  e.OnKeyDown = TypeOnEitherLayout();
   ActiveEdit = &e;
   return e;
 }

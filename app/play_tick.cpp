@@ -126,6 +126,7 @@ void TForm1::tickQuickHelp() {
   int32_t& t = Play.stateCounter;
   beginFrame();
   NkSprite1->Draw();
+  drawSideNumbers(255);
   endFrame();
   if (!helpWaiting && !helpClosing) {
     if (t > 0 && t < 120) {

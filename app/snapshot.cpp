@@ -1,5 +1,6 @@
 #include "app/snapshot.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "app/form1.h"
@@ -50,6 +51,7 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
                          {"y", w->Y},
                          {"visible", w->Visible},
                          {"selected", w->Selected},
+                         {"focused", form.NkGUI1->Mouse.FocusID == w->ID},
                          {"text", cp1251ToUtf8(edit != nullptr     ? edit->Text
                                                : button != nullptr ? button->Caption
                                                                    : "")}});
@@ -109,11 +111,14 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
       {"frame", frame},
       {"ticks", form.frameTicks()},
       {"framesPresented", form.host.device().presentedFrames()},
+      {"deviceResets", form.NkScreen1->Resets()},
       {"ScreenState", g.ScreenState},
       {"Level", g.Level},
       {"Lives", g.Lives},
       {"Score", g.Score},
       {"MenuIndex", g.MenuIndex},
+      {"RightHeld", g.RightHeld},
+      {"LeftHeld", g.LeftHeld},
       {"FullScreen", g.FullScreen},
       {"AppliedFullScreen", g.AppliedFullScreen},
       {"MusicOn", g.MusicOn},
@@ -147,9 +152,19 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
 }
 
 bool writeSnapshot(const TForm1& form, int64_t frame, const std::string& path) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << makeSnapshot(form, frame).dump(2) << '\n';
-  return static_cast<bool>(out.flush());
+  // Written beside and moved into place, so whoever watches the file never reads half of one.
+  const std::string partial = path + ".partial";
+  bool written = false;
+  {
+    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+    out << makeSnapshot(form, frame).dump(2) << '\n';
+    written = static_cast<bool>(out.flush());
+  }
+  std::error_code error;
+  if (written) std::filesystem::rename(partial, path, error);
+  if (written && !error) return true;
+  std::filesystem::remove(partial, error);
+  return false;
 }
 
 }  // namespace nk

@@ -8,7 +8,7 @@ std::string resolveFilepath(std::string_view filepath, std::string_view programF
   const bool rooted = filepath.find(':') != std::string_view::npos ||
                       filepath.find("\\\\") != std::string_view::npos ||
                       (!filepath.empty() && (filepath.front() == '\\' || filepath.front() == '/'));
-  std::string path = nativePath(filepath);
+  std::string path = systemName(filepath);
   if (rooted || programFolder.empty()) return path;
   std::string folder(programFolder);
   if (folder.back() != '/') folder += '/';

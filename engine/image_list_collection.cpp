@@ -5,7 +5,23 @@
 
 namespace nk {
 namespace {
+
 constexpr const char* kStreamError = "The stream could not be loaded, either it is corrupt or encrypted!";
+
+// One message for all of them, naming the first few: a damaged library says so once, not once a
+// picture.
+std::string undecodedMessage(const TImageListCollection& items, const std::vector<int>& undecoded) {
+  constexpr size_t kNamed = 10;
+  std::string names;
+  for (size_t i = 0; i < undecoded.size() && i < kNamed; ++i) {
+    const std::string& name = items.Items(undecoded[i]).Name;
+    if (i > 0) names += ", ";
+    names += name.empty() ? "item " + std::to_string(undecoded[i]) : "\"" + name + "\"";
+  }
+  if (undecoded.size() > kNamed) names += " and " + std::to_string(undecoded.size() - kNamed) + " more";
+  return (undecoded.size() == 1 ? "The picture " : "The pictures ") + names + " could not be decoded.";
+}
+
 }  // namespace
 
 void TImageListCollection::LoadFromFile(std::string_view path) {
@@ -28,9 +44,10 @@ void TImageListCollection::LoadFromStream(std::string_view stream) {
     }
     stream = *transformed;
   }
-  if (!readImageLibrary(stream, *this)) {
-    messages_.messageBox(kStreamError, "Error!");
-  }
+  const LibraryRead read = readImageLibrary(stream, *this);
+  if (!read.undecodedPictures.empty())
+    messages_.messageBox(undecodedMessage(*this, read.undecodedPictures), "Error!");
+  if (!read.complete) messages_.messageBox(kStreamError, "Error!");
 }
 
 TImageListItem& TImageListCollection::Add() {

@@ -140,6 +140,7 @@ bool TNkScreen::ResetDevice() {
   applyBlend();
   deviceInitialised();
   if (OnInit) OnInit();
+  ++resets_;
   return true;
 }
 

@@ -121,20 +121,22 @@ bool readBoolean(Cursor& in) {
 
 // The picture block: graphic class name, then the file. A block whose own layout is broken is
 // corrupt; a file the decoder rejects, or a class we do not know, leaves the item without a picture.
-std::optional<TGraphic> readPicture(Cursor& in) {
+std::optional<TGraphic> readPicture(Cursor& in, bool& undecoded) {
   if (in.byte() != kBinary) throw Corrupt{};
   Cursor block(in.take(in.count()));
   const std::optional<GraphicKind> kind = graphicKindOf(block.shortString());
   if (!kind) return std::nullopt;
   const std::string_view file = *kind == GraphicKind::Bitmap ? block.take(block.count()) : block.rest();
-  return decodeGraphic(*kind, std::string(file));
+  std::optional<TGraphic> picture = decodeGraphic(*kind, std::string(file));
+  undecoded = !picture;
+  return picture;
 }
 
-void readItemProperty(Cursor& in, std::string_view name, TImageListItem& item) {
+void readItemProperty(Cursor& in, std::string_view name, TImageListItem& item, bool& undecoded) {
   if (name == "Name") {
     item.Name = readText(in);
   } else if (name == "Picture.Data") {
-    item.Picture = readPicture(in);
+    item.Picture = readPicture(in, undecoded);
   } else if (name == "TileHeight") {
     item.SetTileHeight(readInteger(in, in.byte()));
   } else if (name == "TileWidth") {
@@ -150,22 +152,24 @@ void readItemProperty(Cursor& in, std::string_view name, TImageListItem& item) {
   }
 }
 
-void readCollection(Cursor& in, TImageListCollection& into) {
+void readCollection(Cursor& in, TImageListCollection& into, LibraryRead& read) {
   if (in.byte() != kCollection) throw Corrupt{};
   while (in.peek() != kEndOfList) {
     if (isInteger(in.peek())) readInteger(in, in.byte());  // the item's order value: not used
     if (in.byte() != kList) throw Corrupt{};
     TImageListItem& item = into.Add();
+    bool undecoded = false;  // a repeated picture counts as it was last given
     while (in.peek() != kEndOfList) {
       const std::string_view name = in.shortString();
-      readItemProperty(in, name, item);
+      readItemProperty(in, name, item, undecoded);
     }
+    if (undecoded) read.undecodedPictures.push_back(into.Count() - 1);
     in.byte();
   }
   in.byte();
 }
 
-void readComponent(Cursor& in, TImageListCollection& into) {
+void readComponent(Cursor& in, TImageListCollection& into, LibraryRead& read) {
   if (in.take(4) != kSignature) throw Corrupt{};
   constexpr uint8_t kFlagsMark = 0xF0, kChildPosition = 0x02;
   if ((in.peek() & kFlagsMark) == kFlagsMark) {
@@ -176,7 +180,7 @@ void readComponent(Cursor& in, TImageListCollection& into) {
   in.shortString();  // component name
   while (in.peek() != kEndOfList) {
     if (in.shortString() != "List") throw Corrupt{};
-    readCollection(in, into);
+    readCollection(in, into, read);
   }
   in.byte();
   if (in.byte() != kEndOfList) throw Corrupt{};  // end of the child components
@@ -184,14 +188,16 @@ void readComponent(Cursor& in, TImageListCollection& into) {
 
 }  // namespace
 
-bool readImageLibrary(std::string_view data, TImageListCollection& into) {
+LibraryRead readImageLibrary(std::string_view data, TImageListCollection& into) {
+  LibraryRead read;
   try {
     Cursor in(data);
-    readComponent(in, into);
-    return true;
+    readComponent(in, into, read);
+    read.complete = true;
   } catch (const Corrupt&) {
-    return false;
+    // not complete; what was read stays
   }
+  return read;
 }
 
 }  // namespace nk

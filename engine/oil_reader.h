@@ -1,12 +1,18 @@
 #pragma once
 #include <string_view>
+#include <vector>
 
 #include "engine/image_list_collection.h"
 
 namespace nk {
 
-// Parses a library file's bytes, appending one item per stored item, in file order. False when
-// the bytes are not a complete, well-formed library; the items appended until then stay.
-bool readImageLibrary(std::string_view data, TImageListCollection& into);
+struct LibraryRead {
+  bool complete = false;               // the bytes are a whole, well-formed library
+  std::vector<int> undecodedPictures;  // items whose stored picture file would not decode
+};
+
+// Parses a library file's bytes, appending one item per stored item, in file order. Of a library
+// that is not complete, the items appended until then stay.
+LibraryRead readImageLibrary(std::string_view data, TImageListCollection& into);
 
 }  // namespace nk

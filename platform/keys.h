@@ -9,7 +9,9 @@ constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 1
               Down = 40, Insert = 45, Delete = 46, F1 = 112, F12 = 123;
 }
 
-// The virtual-key code of an SDL key code, 0 for keys the game has no code for.
-int virtualKeyFromSdl(int sdlKeycode);
+// The virtual-key code of an SDL key event, 0 for keys the game has no code for. Letters and digits
+// go by the key's place (its scancode), as Windows codes do under any layout: the key marked P/З
+// is 80 on a Russian layout too. Every other key goes by what the layout makes of it (its keycode).
+int virtualKeyFromSdl(int sdlScancode, int sdlKeycode);
 
 }  // namespace nk

@@ -33,7 +33,6 @@ class RecordingDevice final : public RenderDevice {
   void destroyTexture(TextureId id) override;
   DeviceStatus status() override { return statusToReport; }
   bool reset() override;
-  bool texturesSurviveReset() const override { return keepsTextures; }
   std::vector<uint32_t> readFrame() override { return {}; }
   // Drops what was written down so far: long runs only look at the latest frame.
   void forget() {
@@ -53,7 +52,6 @@ class RecordingDevice final : public RenderDevice {
   uint64_t presented = 0;
   DeviceStatus statusToReport = DeviceStatus::Ready;
   bool resetSucceeds = true;
-  bool keepsTextures = true;  // false: a reset loses every texture, as the window's device does
   bool createSucceeds = true;  // false: createTexture fails (returns 0)
   int maxTexture = 4096;
 

@@ -2,161 +2,31 @@
 
 #include <SDL.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <string_view>
 
+#include "platform/geometry_device.h"
 #include "platform/paced_device.h"
 #include "platform/software_device.h"
 
 namespace nk {
 namespace {
 
-SDL_BlendFactor toSdl(BlendFactor f) {
-  switch (f) {
-    case BlendFactor::Zero: return SDL_BLENDFACTOR_ZERO;
-    case BlendFactor::One: return SDL_BLENDFACTOR_ONE;
-    case BlendFactor::SrcColor: return SDL_BLENDFACTOR_SRC_COLOR;
-    case BlendFactor::InvSrcColor: return SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR;
-    case BlendFactor::SrcAlpha: return SDL_BLENDFACTOR_SRC_ALPHA;
-    case BlendFactor::InvSrcAlpha: return SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA;
-    case BlendFactor::DestColor: return SDL_BLENDFACTOR_DST_COLOR;
-    case BlendFactor::InvDestColor: return SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR;
-  }
-  return SDL_BLENDFACTOR_ONE;
-}
-
-SDL_BlendMode compose(BlendFactor src, BlendFactor dst) {
-  // The target has no alpha of its own worth keeping: alpha follows the colour factors.
-  return SDL_ComposeCustomBlendMode(toSdl(src), toSdl(dst), SDL_BLENDOPERATION_ADD, toSdl(src), toSdl(dst),
-                                    SDL_BLENDOPERATION_ADD);
-}
-
-void setLetterbox(SDL_Renderer* renderer, int width, int height) {
-  SDL_RenderSetLogicalSize(renderer, width, height);
-}
-
-// SDL's renderer with per-vertex coloured geometry. The device keeps no copy of a texture's
-// pixels: a reset loses every texture, and the engine makes its own again from the image library.
-class GeometryDevice final : public RenderDevice {
- public:
-  GeometryDevice(SDL_Renderer* renderer, int width, int height)
-      : renderer_(renderer), width_(width), height_(height) {
-    setLetterbox(renderer_, width_, height_);
-    SDL_RendererInfo info;
-    if (SDL_GetRendererInfo(renderer_, &info) == 0 && info.max_texture_width > 0) {
-      maxTexture_ = std::min(info.max_texture_width, info.max_texture_height);
-    }
-  }
-  ~GeometryDevice() override {
-    for (auto& [id, t] : textures_) SDL_DestroyTexture(t.texture);
-    SDL_DestroyRenderer(renderer_);
-  }
-
-  int width() const override { return width_; }
-  int height() const override { return height_; }
-  void clear(uint32_t argb) override {
-    SDL_SetRenderDrawColor(renderer_, (argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF, 255);
-    SDL_RenderClear(renderer_);
-  }
-  void beginScene() override {}
-  void endScene() override {}
-  void present() override {
-    SDL_RenderPresent(renderer_);
-    ++presented_;
-  }
-  uint64_t presentedFrames() const override { return presented_; }
-  void setBlend(BlendFactor src, BlendFactor dst) override { mode_ = compose(src, dst); }
-  void bindTexture(TextureId id) override {
-    auto it = textures_.find(id);
-    bound_ = it == textures_.end() ? nullptr : it->second.texture;
-  }
-  void drawFan(const QuadVertices& quad) override {
-    SDL_Vertex v[4];
-    for (int i = 0; i < 4; ++i) {
-      const auto& q = quad[static_cast<size_t>(i)];
-      // Our pixel centres lie on whole numbers, SDL's at +0.5.
-      v[i].position = SDL_FPoint{q.x + 0.5f, q.y + 0.5f};
-      v[i].color = SDL_Color{static_cast<Uint8>(q.color >> 16), static_cast<Uint8>(q.color >> 8),
-                             static_cast<Uint8>(q.color), static_cast<Uint8>(q.color >> 24)};
-      v[i].tex_coord = SDL_FPoint{q.u, q.v};
-    }
-    static const int kIndices[6] = {0, 1, 2, 0, 2, 3};
-    if (bound_ != nullptr) {
-      SDL_SetTextureBlendMode(bound_, mode_);
-    } else {
-      SDL_SetRenderDrawBlendMode(renderer_, mode_);
-    }
-    SDL_RenderGeometry(renderer_, bound_, v, 4, kIndices, 6);
-  }
-  int maxTextureSize() const override { return maxTexture_; }
-  TextureId createTexture(int width, int height) override {
-    const TextureId id = nextTexture_++;
-    textures_.emplace(id, Texture{make(width, height), width, height});
-    return id;
-  }
-  void updateTexture(TextureId id, const uint32_t* argb) override {
-    auto it = textures_.find(id);
-    if (it == textures_.end() || it->second.texture == nullptr) return;
-    SDL_UpdateTexture(it->second.texture, nullptr, argb, it->second.width * 4);
-  }
-  void destroyTexture(TextureId id) override {
-    auto it = textures_.find(id);
-    if (it == textures_.end()) return;
-    if (bound_ == it->second.texture) bound_ = nullptr;
-    SDL_DestroyTexture(it->second.texture);
-    textures_.erase(it);
-  }
-  DeviceStatus status() override { return lost_ ? DeviceStatus::NeedsReset : DeviceStatus::Ready; }
-  bool texturesSurviveReset() const override { return false; }
-  bool reset() override {
-    // The textures are gone with the old device; their owners make them again.
-    for (auto& [id, t] : textures_) SDL_DestroyTexture(t.texture);
-    textures_.clear();
-    bound_ = nullptr;
-    setLetterbox(renderer_, width_, height_);
-    lost_ = false;
-    return true;
-  }
-  std::vector<uint32_t> readFrame() override { return {}; }
-  void markLost() { lost_ = true; }
-
- private:
-  struct Texture {
-    SDL_Texture* texture;
-    int width, height;
-  };
-  SDL_Texture* make(int width, int height) {
-    SDL_Texture* t =
-        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width, height);
-    if (t != nullptr) SDL_SetTextureScaleMode(t, SDL_ScaleModeNearest);
-    return t;
-  }
-
-  SDL_Renderer* renderer_;
-  int width_, height_;
-  int maxTexture_ = 4096;  // when the renderer does not say
-  std::unordered_map<TextureId, Texture> textures_;
-  TextureId nextTexture_ = 1;
-  SDL_Texture* bound_ = nullptr;
-  SDL_BlendMode mode_ = compose(BlendFactor::SrcAlpha, BlendFactor::InvSrcAlpha);
-  bool lost_ = false;
-  uint64_t presented_ = 0;
-};
-
 // Our rasteriser, each frame streamed to the window.
 class PresentingSoftwareDevice final : public SoftwareDevice {
  public:
   PresentingSoftwareDevice(SDL_Renderer* renderer, int width, int height)
       : SoftwareDevice(width, height), renderer_(renderer) {
-    setLetterbox(renderer_, width, height);
+    // The picture keeps its shape in any window size: scaled, with bars.
+    SDL_RenderSetLogicalSize(renderer_, width, height);
     frame_ =
         SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
   }
   ~PresentingSoftwareDevice() override {
-    SDL_DestroyTexture(frame_);
+    if (frame_ != nullptr) SDL_DestroyTexture(frame_);
     SDL_DestroyRenderer(renderer_);
   }
+  // The renderer could make the texture the frames go through.
+  bool canPresent() const { return frame_ != nullptr; }
   void present() override {
     SoftwareDevice::present();
     SDL_UpdateTexture(frame_, nullptr, presentedFrame().data(), width() * 4);
@@ -170,51 +40,47 @@ class PresentingSoftwareDevice final : public SoftwareDevice {
   SDL_Texture* frame_;
 };
 
-bool offersCustomBlending(SDL_Renderer* renderer) {
-  SDL_Texture* probe = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1, 1);
-  if (probe == nullptr) return false;
-  const bool ok = SDL_SetTextureBlendMode(probe, compose(BlendFactor::Zero, BlendFactor::SrcColor)) == 0 &&
-                  SDL_SetTextureBlendMode(probe, compose(BlendFactor::InvDestColor, BlendFactor::Zero)) == 0;
-  SDL_DestroyTexture(probe);
-  return ok;
-}
-
-std::unique_ptr<RenderDevice> makeRenderer(SDL_Window* window, int width, int height) {
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
-  if (renderer != nullptr && offersCustomBlending(renderer)) {
-    return std::make_unique<GeometryDevice>(renderer, width, height);
-  }
-  if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-  if (renderer == nullptr) {
-    std::fprintf(stderr, "nokturo: no renderer for the window: %s\n", SDL_GetError());
-    return nullptr;
-  }
-  return std::make_unique<PresentingSoftwareDevice>(renderer, width, height);
-}
-
 int displayRefreshRate(SDL_Window* window) {
   SDL_DisplayMode mode;
   if (SDL_GetWindowDisplayMode(window, &mode) != 0) return 0;
   return mode.refresh_rate;
 }
 
+std::unique_ptr<RenderDevice> makeDisplayDevice(SDL_Window* window, int width, int height,
+                                                std::string& failure) {
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+  if (renderer != nullptr && offersCustomBlending(renderer))
+    return makeGeometryDevice(renderer, width, height);
+  const std::string accelerated = renderer != nullptr ? "" : SDL_GetError();
+  // Our own rasteriser draws; SDL only shows the frames, through the accelerated renderer when
+  // there is one.
+  if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+  if (renderer != nullptr) {
+    auto device = std::make_unique<PresentingSoftwareDevice>(renderer, width, height);
+    if (device->canPresent()) return device;
+  }
+  failure = "Could not find any compatible render\ndevices: ";
+  if (!accelerated.empty()) failure += "the accelerated renderer failed (" + accelerated + "),\n";
+  failure += std::string("the software renderer failed (") + SDL_GetError() + ").";
+  return nullptr;
+}
+
 }  // namespace
 
 std::unique_ptr<RenderDevice> createWindowDevice(SDL_Window* window, int width, int height,
-                                                 const Clock& clock) {
-  std::unique_ptr<RenderDevice> device = makeRenderer(window, width, height);
+                                                 const Clock& clock, std::string& failure) {
+  std::unique_ptr<RenderDevice> device = makeDisplayDevice(window, width, height, failure);
   if (!device) return nullptr;
-  // Pacing off: every tick's frame is presented, as the game draws it (for comparing the two).
+  // Pacing off: every tick's frame is presented as the game draws it, for comparing the two.
   const char* pacing = SDL_getenv("NOKTURO_PACING");
   if (pacing != nullptr && std::string_view(pacing) == "off") return device;
   return std::make_unique<PacedDevice>(std::move(device), clock, displayRefreshRate(window));
 }
 
 void markWindowDeviceLost(RenderDevice& device) {
-  RenderDevice* display = &device;
-  if (auto* paced = dynamic_cast<PacedDevice*>(display)) display = &paced->display();
-  if (auto* geometry = dynamic_cast<GeometryDevice*>(display)) geometry->markLost();
+  auto* paced = dynamic_cast<PacedDevice*>(&device);
+  markGeometryDeviceLost(paced != nullptr ? paced->display() : device);
 }
 
 void displayChanged(RenderDevice& device, SDL_Window* window) {

@@ -6,9 +6,9 @@
 
 #include <cctype>
 #include <csignal>
-#include <fstream>
-#include <sstream>
 #include <vector>
+
+#include "platform/text_file.h"
 
 extern char** environ;
 
@@ -49,6 +49,14 @@ std::optional<std::string> shortcutUrl(std::string_view contents) {
   return std::nullopt;
 }
 
+std::optional<std::string> shortcutFileUrl(const std::string& path) {
+  // A shortcut is a few short lines; even a very long address fits a line many times over.
+  constexpr TextLimits kShortcutLimits{64 * 1024, 16 * 1024};
+  const std::optional<BoundedText> file = readTextFile(path, kShortcutLimits);
+  if (!file || file->cut) return std::nullopt;
+  return shortcutUrl(file->text);
+}
+
 std::string launchablePath(const std::string& path) {
   if (path.empty() || path.front() == '/' || path.rfind("./", 0) == 0) return path;
   return "./" + path;
@@ -57,10 +65,7 @@ std::string launchablePath(const std::string& path) {
 bool openWithSystem(const std::string& name, const std::string& parameters) {
   const std::string path = launchablePath(name);
   if (endsWithNoCase(path, ".url")) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    const auto url = shortcutUrl(contents.str());
+    const auto url = shortcutFileUrl(path);
     return url && spawnDetached({"xdg-open", *url});
   }
   if (::access(path.c_str(), X_OK) == 0) {

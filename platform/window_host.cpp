@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -9,6 +10,7 @@
 #include "codec/cp1251.h"
 #include "platform/files.h"
 #include "platform/keys.h"
+#include "platform/run_signals.h"
 #include "platform/sdl_device.h"
 #include "platform/shell.h"
 
@@ -35,30 +37,30 @@ struct WindowHost::Impl {
 };
 
 std::unique_ptr<WindowHost> WindowHost::create(const std::string& title, int width, int height,
-                                               std::string& error) {
+                                               Failure& failure) {
   // The close box is the game's to answer; only a signal quits outright.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    error = std::string("cannot open a window (") + SDL_GetError() + ")";
+    failure.reason = std::string("cannot open a window (") + SDL_GetError() + ")";
     return nullptr;
   }
   // Without a display SDL falls back to drivers that show nothing; only use them when asked to.
   const std::string driver = SDL_GetCurrentVideoDriver() != nullptr ? SDL_GetCurrentVideoDriver() : "";
   if ((driver == "offscreen" || driver == "dummy") && SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    error = "cannot open a window (no display found)";
+    failure.reason = "cannot open a window (no display found)";
     return nullptr;
   }
   auto impl = std::make_unique<Impl>();
   impl->window = SDL_CreateWindow(cp1251ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                   width, height, SDL_WINDOW_HIDDEN);
   if (impl->window == nullptr) {
-    error = std::string("cannot create the window (") + SDL_GetError() + ")";
+    failure.reason = std::string("cannot create the window (") + SDL_GetError() + ")";
     return nullptr;
   }
-  impl->device = createWindowDevice(impl->window, width, height, impl->clock);
+  impl->device = createWindowDevice(impl->window, width, height, impl->clock, failure.reason);
   if (!impl->device) {
-    error = std::string("cannot draw into the window (") + SDL_GetError() + ")";
+    failure.noDevice = true;
     return nullptr;
   }
   std::string audioError;
@@ -69,6 +71,14 @@ std::unique_ptr<WindowHost> WindowHost::create(const std::string& title, int wid
     impl->audio = makeSilentAudio(impl->clock);
   }
   return std::unique_ptr<WindowHost>(new WindowHost(std::move(impl)));
+}
+
+void showMessageWithoutWindow(const std::string& text, const std::string& caption) {
+  // Without the video driver SDL only tries other message systems than the display's own.
+  const bool video = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, cp1251ToUtf8(caption).c_str(), cp1251ToUtf8(text).c_str(),
+                           nullptr);
+  if (video) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 WindowHost::WindowHost(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
@@ -106,14 +116,14 @@ void WindowHost::Impl::handle(const SDL_Event& e, WindowEvents& events) {
   switch (e.type) {
     case SDL_QUIT: quit = true; break;
     case SDL_KEYDOWN:
-      if (const int key = virtualKeyFromSdl(e.key.keysym.sym)) {
+      if (const int key = virtualKeyFromSdl(e.key.keysym.scancode, e.key.keysym.sym)) {
         events.keyDown(key);
         // Windows also sends these keys as characters.
         if (key == vk::Back || key == vk::Return) events.character(static_cast<unsigned char>(key));
       }
       break;
     case SDL_KEYUP:
-      if (const int key = virtualKeyFromSdl(e.key.keysym.sym)) events.keyUp(key);
+      if (const int key = virtualKeyFromSdl(e.key.keysym.scancode, e.key.keysym.sym)) events.keyUp(key);
       break;
     case SDL_TEXTINPUT:
       for (char c : utf8ToCp1251(e.text.text)) events.character(static_cast<unsigned char>(c));
@@ -149,42 +159,59 @@ void WindowHost::Impl::handle(const SDL_Event& e, WindowEvents& events) {
   }
 }
 
-// Sleeps until the next firing the idle slot or a timer can make, instead of spinning; events
-// wake it early. The last fraction of a millisecond is spun so frames keep their rate.
+// Sleeps until the next firing the idle slot or a timer can make, instead of spinning the loop;
+// an event ends the wait early and stays in the queue, in the order it came. The last fraction
+// of a millisecond is spun here, so frames keep their rate and a pass is a frame or a batch of
+// events. A signal does not wake SDL's wait, so no wait is longer than kLongestWaitMs.
 void WindowHost::Impl::waitForWork() {
-  const int64_t due = app.nextWorkAt();
   int64_t frequency = 1000;
   const bool highRes = clock.queryFrequency(frequency);
-  const int64_t now = highRes ? clock.counter() : clock.milliseconds();
-  if (due <= now) return;
-  const int64_t remainingUs = due == Application::kNever ? -1 : (due - now) * 1'000'000 / frequency;
-  constexpr int64_t kSpinUs = 300;
-  if (remainingUs < 0 || remainingUs > 2000) {
-    SDL_Event e;
-    const int timeoutMs = remainingUs < 0 ? -1 : static_cast<int>((remainingUs - kSpinUs) / 1000);
-    if (SDL_WaitEventTimeout(&e, timeoutMs) != 0) SDL_PushEvent(&e);
-  } else if (remainingUs > kSpinUs) {
-    std::this_thread::sleep_for(std::chrono::microseconds(remainingUs - kSpinUs));
+  const auto now = [&] { return highRes ? clock.counter() : clock.milliseconds(); };
+  constexpr int64_t kSpinUs = 300, kLongestWaitMs = 50;
+  for (;;) {
+    const int64_t due = app.nextWorkAt();
+    const int64_t at = now();
+    if (due <= at) return;
+    const int64_t remainingUs =
+        due == Application::kNever ? kLongestWaitMs * 1000 : (due - at) * 1'000'000 / frequency;
+    if (remainingUs > 2000) {
+      const int64_t timeoutMs = std::min(kLongestWaitMs, (remainingUs - kSpinUs) / 1000);
+      if (SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs)) != 0 || quitSignalled() ||
+          due == Application::kNever) {
+        return;
+      }
+    } else if (remainingUs > kSpinUs) {
+      std::this_thread::sleep_for(std::chrono::microseconds(remainingUs - kSpinUs));
+    } else {
+      while (now() < due) {}
+      return;
+    }
   }
 }
 
-bool WindowHost::run(WindowEvents& events) {
+WindowHost::RunEnd WindowHost::run(WindowEvents& events, std::optional<int64_t> passes,
+                                   const std::function<void(int64_t pass)>& afterPass) {
   Impl& s = *impl_;
-  while (!s.quit) {
+  RunEnd end;
+  for (int64_t pass = 0; !passes || pass < *passes; ++pass) {
+    if (!s.closeRequested) s.waitForWork();
     SDL_Event e;
-    while (SDL_PollEvent(&e) != 0) s.handle(e, events);
+    while (!s.quit && SDL_PollEvent(&e) != 0) s.handle(e, events);
+    if (takeDeviceLossRequest()) markWindowDeviceLost(*s.device);
+    if (s.quit || quitSignalled()) break;
+    end.lastPass = pass;
     if (s.closeRequested) {
       s.closeRequested = false;
       if (events.closeQuery()) {
         events.closing();
-        return true;
+        end.closed = true;
+        break;
       }
     }
-    if (s.quit) return false;
     s.app.idle();
-    if (!s.closeRequested) s.waitForWork();
+    if (afterPass) afterPass(pass);
   }
-  return false;
+  return end;
 }
 
 }  // namespace nk

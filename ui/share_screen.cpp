@@ -9,19 +9,23 @@
 #include "engine/nk_screen.h"
 #include "platform/files.h"
 #include "platform/render_device.h"
+#include "platform/text_file.h"
 
 namespace nk {
 
 void TShareScreen::Load() {
   const char* const kDescription = "wdata\\config.ini";
-  const std::optional<std::string> text = readWholeFile(kDescription);
-  if (!text) {
+  // A description is some dozens of short lines; a file past these bounds is damaged.
+  constexpr TextLimits kDescriptionLimits{1 << 20, 4096};
+  const std::optional<BoundedText> file = readTextFile(nativePath(kDescription), kDescriptionLimits);
+  if (!file || file->cut) {
     Valid = false;
-    Problem = "no readable wdata\\config.ini";
+    Problem = !file ? "no readable wdata\\config.ini"
+                    : "wdata\\config.ini is damaged: a line over 4096 bytes, or over a megabyte in all";
     return;
   }
   static_cast<ShareDescription&>(*this) =
-      ReadShareDescription(*text, [](std::string_view name) { return fileExists(name); });
+      ReadShareDescription(file->text, [](std::string_view name) { return fileExists(name); });
   // Pictures are only worth loading for a screen that will show.
   for (TButton& b : Buttons) {
     if (!Valid || !addPicture(b.HoverFile, b.HoverImage) || !addPicture(b.NormalFile, b.NormalImage) ||

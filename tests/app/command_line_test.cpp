@@ -8,7 +8,7 @@ namespace {
 TEST(CommandLine, ReadsEveryOption) {
   auto parsed = parseCommandLine({"--workdir", "w", "--headless", "--seed", "42", "--script", "s.txt",
                                   "--record", "r.txt", "--frames", "240", "--dump", "d.json", "--level", "3",
-                                  "--score-server", "http://127.0.0.1:1/", "--fullscreen"});
+                                  "--score-server", "http://127.0.0.1:1/", "--fullscreen", "--print-paths"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
   const auto& cl = std::get<CommandLine>(parsed);
   EXPECT_EQ(cl.workdir, "w");
@@ -21,6 +21,7 @@ TEST(CommandLine, ReadsEveryOption) {
   EXPECT_EQ(cl.level, 3);
   EXPECT_EQ(cl.scoreServer, "http://127.0.0.1:1/");
   EXPECT_EQ(cl.fullScreen, true);
+  EXPECT_TRUE(cl.printPaths);
 }
 
 TEST(CommandLine, RefusesWhatItDoesNotKnow) {

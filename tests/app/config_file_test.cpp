@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -251,6 +252,44 @@ TEST_F(ConfigFileOnDisk, FileWithoutPermissionIsUnreadable) {
   EXPECT_EQ(s.PlayerName, "");
 }
 
+// A damaged file is read only as far as a valid one could reach; what lies past counts as missing.
+TEST_F(ConfigFileOnDisk, AnOversizedFileIsReadOnlyAsFarAsAValidOneReaches) {
+  const std::string endless(40 << 20, 'A');
+  const TGameState sample = sampleState(false, false, true);
+  const struct {
+    const char* what;
+    std::string contents;
+    std::function<void(const TGameState&)> expect;
+  } cases[] = {
+      {"one endless line", endless,
+       [](const TGameState& s) {
+         EXPECT_TRUE(s.FullScreen);  // line 1 is not "false"
+         EXPECT_TRUE(s.MusicOn && s.SoundOn);
+         EXPECT_EQ(s.PlayerName, "");
+         expectDefaultTable(s);
+       }},
+      {"a whole file with an endless tail", WriteConfig(sample) + endless,
+       [&](const TGameState& s) { expectStoredEqual(s, sample); }},
+      {"an endless name",
+       configOf({"false", "false", "false"}) + encodeConfigLine("Bob%%") + endless + "\r\n" +
+           configOf({"Alice"}),
+       [](const TGameState& s) {
+         EXPECT_FALSE(s.FullScreen || s.MusicOn || s.SoundOn);
+         EXPECT_TRUE(s.PlayerName.starts_with("Bob"));
+         EXPECT_LE(s.PlayerName.size(), 1024u);
+         EXPECT_EQ(s.HiscoreName, "");  // past the file's bound
+         expectDefaultTable(s);
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    dir.write("Config.cfg", c.contents);
+    TGameState s;
+    ASSERT_EQ(LoadConfigFile(path, s), ConfigLoad::Loaded);
+    c.expect(s);
+  }
+}
+
 TEST_F(ConfigFileOnDisk, SavedFileLoadsBackAndReplacesTheOldOne) {
   dir.write("Config.cfg",
             "old contents that are longer than the new ones will be, " + std::string(4000, 'A'));
@@ -269,7 +308,23 @@ TEST_F(ConfigFileOnDisk, FailedSaveThrowsAndLeavesNothingBehind) {
   EXPECT_THROW(SaveConfigFile(path, TGameState{}), std::runtime_error);
   EXPECT_EQ(dir.read("Config.cfg/inside"), "x");
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-  EXPECT_THROW(SaveConfigFile(dir.file("no such folder/Config.cfg"), TGameState{}), std::runtime_error);
+  dir.write("a file", "x");
+  EXPECT_THROW(SaveConfigFile(dir.file("a file/nokturo/Config.cfg"), TGameState{}), std::runtime_error);
+  EXPECT_EQ(dir.read("a file"), "x");
+}
+
+// An installed game keeps the file in the player's own data folder, made on the first save and
+// open to him only.
+TEST_F(ConfigFileOnDisk, FirstSaveMakesThePlayersFolder) {
+  const std::string nested = dir.file("home/.local/share/nokturo/Config.cfg");
+  SaveConfigFile(nested, sampleState(false, true, true));
+  TGameState read;
+  EXPECT_EQ(LoadConfigFile(nested, read), ConfigLoad::Loaded);
+  expectStoredEqual(read, sampleState(false, true, true));
+  for (const char* folder : {"home", "home/.local", "home/.local/share", "home/.local/share/nokturo"}) {
+    EXPECT_EQ(std::filesystem::status(dir.path() / folder).permissions(), std::filesystem::perms::owner_all)
+        << folder;
+  }
 }
 
 // While it lives, no file of this process may grow past a few bytes: a disk that is full for

@@ -186,6 +186,8 @@ TEST(ExitScreen, AnythingWrongWithTheDescriptionClosesTheGameAtOnce) {
       {"picture above the game folder",
        description(5, "..\\" + elsewhere.path().filename().string() + "\\exit.png")},
       {"no countdown", description(0)},
+      {"a whole description, then an endless line", description(5) + std::string(3 << 20, 'x')},
+      {"a whole description, then endless empty lines", description(5) + std::string(3 << 20, '\n')},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -101,6 +101,12 @@ TEST(ScoreDialog, TheNameIsTypedFirstAndCannotBeEmpty) {
   EXPECT_TRUE(g.form->MenuButtons[0]->Selected);
 }
 
+TEST(ScoreDialog, ANameTypedOnALatinLayoutComesOutInRussianLetters) {
+  InPlay g;
+  g.giveUp("ghbdtn", false);
+  EXPECT_EQ(g.form->GameState.HiscoreName, "\xEF\xF0\xE8\xE2\xE5\xF2");  // "привет"
+}
+
 TEST(ScoreDialog, EitherAnswerRanksTheScoreAndYesReportsIt) {
   enum class Server { None, Answering, Unreachable, Stalling };
   const struct {
@@ -163,6 +169,16 @@ TEST(ScoreDialog, TheReportDecodesToExactlyWhatWasSent) {
   ASSERT_TRUE(requests[1].target.starts_with(prefix));
   EXPECT_EQ(decodeConfigLine(requests[1].target.substr(prefix.size())),
             "type=0|name=" + std::string(kBob) + "|score=1200|key=X|p=77|add=\xC2\xEE\xF0|z=00");
+}
+
+TEST(ScoreDialog, ACookieTheVersionReplySetsComesBackWithTheReport) {
+  test::ScoreServer server("OK|a|b|c|77|", test::ScoreServer::Mode::Answer, "visit=41");
+  InPlay g(4, server.url());
+  g.giveUp(kBob, true);
+  const auto requests = server.requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_FALSE(requests[0].headers.contains("cookie"));
+  EXPECT_EQ(requests[1].headers.count("cookie") == 1 ? requests[1].headers.at("cookie") : "", "visit=41");
 }
 
 TEST(ScoreDialog, AGameLostOnTheLastLevelStillTakesItsHouseDown) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/script_file.h"
 #include "platform/keys.h"
+#include "temp_dir.h"
 
 namespace nk {
 namespace {
@@ -81,6 +83,30 @@ TEST(Script, ASeedLineGivesTheRunsSeed) {
   const Script script = std::get<Script>(parseScript("# recorded\nseed 18446744073709551615\n1 tap A\n"));
   EXPECT_EQ(script.seed, 18446744073709551615u);
   EXPECT_EQ(script.events.size(), 2u);
+}
+
+TEST(ScriptFile, AFileFarLargerThanAnyScriptIsNotPlayedAtAll) {
+  std::string manyTaps;
+  for (int i = 0; i < 9 << 20; ++i) manyTaps += "1 tap A\n";  // 72 MiB
+  const struct {
+    const char* what;
+    std::string contents;
+    bool loads;
+  } cases[] = {
+      {"a script", "1 tap A\n2 dump d.json\n", true},
+      {"a long line of typing", "1 type " + std::string(60 * 1024, 'a') + "\n", true},
+      {"a line longer than any", "1 type " + std::string(70 * 1024, 'a') + "\n", false},
+      {"more lines than any", manyTaps, false},
+  };
+  for (const auto& c : cases) {
+    test::TempDir dir;
+    dir.write("s.txt", c.contents);
+    const auto loaded = loadScript(dir.file("s.txt"));
+    EXPECT_EQ(std::holds_alternative<Script>(loaded), c.loads) << c.what;
+    if (const auto* error = std::get_if<std::string>(&loaded)) {
+      EXPECT_NE(error->find("damaged"), std::string::npos) << c.what << ": " << *error;
+    }
+  }
 }
 
 }  // namespace

@@ -63,10 +63,11 @@ inline std::filesystem::path gameDir(const std::string& name) {
   return dir;
 }
 
-// Runs nokturo with args; env is a prefix such as "env -u DISPLAY".
+// Runs nokturo in dir with args; env is a prefix such as "env -u DISPLAY". dir is the game folder
+// even when it holds no Data/, so no run looks into the installed game's folders.
 inline GameRun runGame(const std::vector<std::string>& args, const std::filesystem::path& dir,
                        const std::string& env = "") {
-  std::string cmd = "cd " + quote(dir.string()) + " && " + env + " " + quote(NK_GAME_BINARY);
+  std::string cmd = "cd " + quote(dir.string()) + " && " + env + " " + quote(NK_GAME_BINARY) + " --workdir .";
   for (const auto& a : args) cmd += " " + quote(a);
   const auto errFile = dir / "stderr.txt";
   cmd += " 2>" + quote(errFile.string()) + " >/dev/null";

@@ -112,11 +112,6 @@ const ItemCase kItemCases[] = {
     {"empty graphic class",
      [](OilBytes& b) { b.property("Picture.Data").binary(OilBytes().shortString("").bytes()); },
      [](TImageListItem&) {}},
-    {"a picture the decoder rejects",
-     [](OilBytes& b) {
-       b.property("Picture.Data").binary(OilBytes::pngBlock(test::smallPng().substr(0, 30)));
-     },
-     [](TImageListItem&) {}},
     {"a later picture replaces the earlier",
      [](OilBytes& b) {
        b.property("Picture.Data").binary(OilBytes::pngBlock(test::smallPng()));
@@ -126,6 +121,72 @@ const ItemCase kItemCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Tags, ItemProperties, testing::ValuesIn(kItemCases));
+
+// A picture the decoder rejects leaves its item without one, and the load names it: once for
+// the whole library, whatever else is wrong with the file.
+TEST(LibraryFile, PicturesThatDoNotDecodeAreNamedOnceAtLoad) {
+  const std::string broken = OilBytes::pngBlock(test::smallPng().substr(0, 30));
+  const std::string good = OilBytes::pngBlock(test::smallPng());
+  const auto item = [](OilBytes& b, const char* name, const std::vector<std::string>& pictures) {
+    b.byte(1);
+    if (*name != '\0') b.property("Name").string(name);
+    for (const std::string& p : pictures) b.property("Picture.Data").binary(p);
+    b.byte(0);
+  };
+  const struct {
+    const char* what;
+    std::function<void(OilBytes&)> items;
+    bool complete;
+    std::vector<RecordingMessages::Message> messages;
+  } cases[] = {
+      {"one",
+       [&](OilBytes& b) {
+         item(b, "ok", {good});
+         item(b, "scr_levcompl", {broken});
+       },
+       true,
+       {{"The picture \"scr_levcompl\" could not be decoded.", "Error!"}}},
+      {"two, one unnamed; unknown classes and pictures given again are not counted",
+       [&](OilBytes& b) {
+         item(b, "a", {broken});
+         item(b, "icon", {OilBytes().shortString("TIcon").raw("data").bytes()});
+         item(b, "", {broken});
+         item(b, "mended", {broken, good});
+       },
+       true,
+       {{"The pictures \"a\", item 2 could not be decoded.", "Error!"}}},
+      {"a dozen",
+       [&](OilBytes& b) {
+         for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"})
+           item(b, name, {broken});
+       },
+       true,
+       {{"The pictures \"a\", \"b\", \"c\", \"d\", \"e\", \"f\", \"g\", \"h\", \"i\", \"j\" and 2 "
+         "more could not be decoded.",
+         "Error!"}}},
+      {"in a file broken after them",
+       [&](OilBytes& b) {
+         item(b, "a", {broken});
+         b.byte(1).property("Colour");
+       },
+       false,
+       {{"The picture \"a\" could not be decoded.", "Error!"}, test::kStreamError}},
+  };
+  for (const auto& c : cases) {
+    OilBytes file;
+    file.header();
+    c.items(file);
+    if (c.complete) file.footer();
+    RecordingMessages messages;
+    TImageListCollection collection(messages);
+    collection.LoadFromStream(file.bytes());
+    EXPECT_EQ(messages.messages, c.messages) << c.what;
+    for (int i = 0; i < collection.Count(); ++i) {
+      const TImageListItem& loaded = collection.Items(i);
+      EXPECT_EQ(loaded.Picture.has_value(), loaded.Name == "ok" || loaded.Name == "mended") << c.what << i;
+    }
+  }
+}
 
 struct FileCase {
   const char* what;

@@ -26,12 +26,15 @@ TEST(HttpClient, FailuresComeBackWithoutABody) {
   const struct {
     const char* name;
     ScoreServer::Mode mode;
-  } cases[] = {{"error status", ScoreServer::Mode::Fail}, {"stalled server", ScoreServer::Mode::Stall}};
+    size_t replyLength;
+  } cases[] = {{"error status", ScoreServer::Mode::Fail, 11},
+               {"stalled server", ScoreServer::Mode::Stall, 11},
+               {"endless reply", ScoreServer::Mode::Answer, 3 << 20}};
   for (const auto& c : cases) {
-    ScoreServer server("OK|1|2|3|4|", c.mode);
+    ScoreServer server("OK|" + std::string(c.replyLength - 3, '1'), c.mode);
     // A one-second time-out keeps the stalled case short.
-    const HttpReply reply =
-        makeCurlHttpClient(std::chrono::seconds(1))->get(server.url() + "/cgi/version.pl?version");
+    const HttpReply reply = makeCurlHttpClient(std::chrono::seconds(1))
+                                ->get(server.url() + "/cgi/version.pl?version&prg=Nokturo");
     EXPECT_FALSE(reply.ok) << c.name;
     EXPECT_TRUE(reply.body.empty()) << c.name;
     EXPECT_FALSE(reply.error.empty()) << c.name;

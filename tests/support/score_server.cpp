@@ -63,8 +63,11 @@ void sendAll(int fd, const std::string& data) {
 
 }  // namespace
 
-ScoreServer::ScoreServer(std::string versionReply, Mode mode)
-    : versionReply_(std::move(versionReply)), mode_(mode), listener_(listenOnLoopback(port_)) {
+ScoreServer::ScoreServer(std::string versionReply, Mode mode, std::string versionCookie)
+    : versionReply_(std::move(versionReply)),
+      mode_(mode),
+      versionCookie_(std::move(versionCookie)),
+      listener_(listenOnLoopback(port_)) {
   thread_ = std::thread([this] { serve(); });
 }
 
@@ -113,7 +116,9 @@ void ScoreServer::handle(int connection) {
   }
   const std::string body = version ? versionReply_ : "OK";
   const std::string status = mode_ == Mode::Fail ? "500 Internal Server Error" : "200 OK";
-  sendAll(connection, "HTTP/1.1 " + status + "\r\nContent-Type: text/html\r\nContent-Length: " +
+  const std::string cookie =
+      version && !versionCookie_.empty() ? "Set-Cookie: " + versionCookie_ + "; Path=/\r\n" : "";
+  sendAll(connection, "HTTP/1.1 " + status + "\r\nContent-Type: text/html\r\n" + cookie + "Content-Length: " +
                           std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
   close(connection);
 }

@@ -9,8 +9,8 @@
 namespace nk::test {
 
 // A small HTTP server on 127.0.0.1 for the tests. It answers the version query with a set reply
-// and anything else with "OK", writes down every request it gets, and can instead answer with
-// an error status or stall (accept and never answer).
+// (and, when given, a cookie) and anything else with "OK", writes down every request it gets, and
+// can instead answer with an error status or stall (accept and never answer).
 class ScoreServer {
  public:
   struct Request {
@@ -19,7 +19,8 @@ class ScoreServer {
   };
   enum class Mode { Answer, Fail, Stall };
 
-  explicit ScoreServer(std::string versionReply = "OK|a|b|c|77|", Mode mode = Mode::Answer);
+  explicit ScoreServer(std::string versionReply = "OK|a|b|c|77|", Mode mode = Mode::Answer,
+                       std::string versionCookie = "");
   ~ScoreServer();
   ScoreServer(const ScoreServer&) = delete;
   ScoreServer& operator=(const ScoreServer&) = delete;
@@ -34,7 +35,8 @@ class ScoreServer {
 
   const std::string versionReply_;
   const Mode mode_;
-  int port_ = 0;  // before the listener, which sets it
+  const std::string versionCookie_;  // "name=value" set by the version reply
+  int port_ = 0;                     // before the listener, which sets it
   int listener_ = -1;
   std::atomic<bool> stop_{false};
   mutable std::mutex lock_;

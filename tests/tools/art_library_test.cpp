@@ -2,6 +2,8 @@
 // the opaque pixels that play depends on. And artgen draws the same bytes every time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -41,7 +43,9 @@ class ArtLibrary : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     library_ = new TImageListCollection(messages_);
-    ASSERT_TRUE(readImageLibrary(readFile(NK_DATA_OIL), *library_));
+    const LibraryRead read = readImageLibrary(readFile(NK_DATA_OIL), *library_);
+    ASSERT_TRUE(read.complete);
+    ASSERT_TRUE(read.undecodedPictures.empty());
   }
   static void TearDownTestSuite() { delete library_; }
 
@@ -178,6 +182,51 @@ TEST_F(ArtLibrary, SizesThePlayCodeAssumes) {
   for (const char* name : {"vor_idet", "vor_oglyad", "vor_stoit", "vor_take", "vor_openwithkey", "vor_crush",
                            "vor_onstairs", "vor_scare", "vor_lookup"}) {
     EXPECT_EQ(item(name).TileWidth(), item("vor_idet").TileWidth()) << name;
+  }
+}
+
+// Relative luminance contrast of two opaque colours, 1 (none) to 21 (black on white).
+double contrast(uint32_t a, uint32_t b) {
+  const auto luminance = [](uint32_t argb) {
+    const auto channel = [](uint32_t v) {
+      const double c = v / 255.0;
+      return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel((argb >> 16) & 0xFF) + 0.7152 * channel((argb >> 8) & 0xFF) +
+           0.0722 * channel(argb & 0xFF);
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Where the game writes numbers onto a picture, the box under them must let them be read.
+TEST_F(ArtLibrary, TheNumbersTheGameWritesStandOutFromTheBoxesUnderThem) {
+  constexpr uint32_t kWhite = 0xFFFFFF, kTimeGrey = 0x323232;
+  const struct {
+    const char* what;
+    const char* picture;
+    int placedX, placedY;  // where the game puts the picture
+    int textX, textY;      // where it writes the number's top left
+    uint32_t colour;
+  } cases[] = {
+      {"lives on the side panel", "panel", 650, 0, 713, 180, kWhite},
+      {"level on the side panel", "panel", 650, 0, 713, 350, kWhite},
+      {"time on the side panel", "panel", 650, 0, 690, 510, kTimeGrey},
+      {"score of the tally", "scr_levcompl", 230, 40, 370, 360, kWhite},
+      {"time of the tally", "scr_levcompl", 230, 40, 370, 457, kTimeGrey},
+  };
+  for (const auto& c : cases) {
+    const ArgbImage& image = item(c.picture).Picture->Image;
+    double worst = 21;
+    // Over the first two digits' height and width.
+    for (int dy = 4; dy <= 20; dy += 4) {
+      for (int dx = 2; dx <= 34; dx += 4) {
+        const int x = c.textX - c.placedX + dx, y = c.textY - c.placedY + dy;
+        ASSERT_TRUE(x >= 0 && y >= 0 && x < image.width && y < image.height) << c.what;
+        worst = std::min(worst, contrast(image.pixels[static_cast<size_t>(y * image.width + x)], c.colour));
+      }
+    }
+    EXPECT_GE(worst, 4.5) << c.what;
   }
 }
 

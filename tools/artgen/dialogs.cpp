@@ -165,7 +165,8 @@ void scoreDialog(cairo_t* cr, bool sending) {
 
 // --- game screens ---------------------------------------------------------------------------
 void levelComplete(cairo_t* cr) {
-  // placed at (230, 40): the score is written at (140, 320), the time at (140, 417), in white
+  // placed at (230, 40): the score is written at (140, 320) in white on a dark plate, the time at
+  // (140, 417) in the side panel's dark grey, so on a light plate like the panel's time box
   panel(cr, {0, 0, 340, 520});
   caption(cr, "Уровень", 170, 34, titleLook(40));
   caption(cr, "пройден!", 170, 86, titleLook(40));
@@ -174,7 +175,7 @@ void levelComplete(cairo_t* cr) {
   caption(cr, "Очки", 170, 272, labelLook(26));
   plate(cr, {60, 312, 220, 44}, false);
   caption(cr, "Бонус за время", 170, 372, labelLook(26));
-  plate(cr, {60, 410, 220, 44}, false);
+  plate(cr, {60, 410, 220, 44}, true);
   caption(cr, "Enter — дальше", 170, 466, {{kDisplayFace, 18}, hex(0xA8B0E0), hex(0x8890C0), 1.5, 0});
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/artgen/catalog.h"
+#include "tools/artgen/icon.h"
 #include "tools/artgen/mock.h"
 #include "tools/artgen/sheet.h"
 #include "tools/artgen/text.h"
@@ -18,7 +19,8 @@ using namespace nk::art;
 constexpr const char* kUsage =
     "usage: artgen [--content DIR] OUTDIR         every picture as OUTDIR/NAME.png and OUTDIR/data.manifest\n"
     "       artgen [--content DIR] --sheet OUT.png  the contact sheet: every picture and frame, labelled\n"
-    "       artgen [--content DIR] --mock DIR       mock screens composed from the pictures\n";
+    "       artgen [--content DIR] --mock DIR       mock screens composed from the pictures\n"
+    "       artgen --icon DIR                       the desktop icon, as DIR/SIZE/apps/nokturo.png|svg\n";
 
 int writeAll(const Catalog& catalog, const fs::path& dir) {
   fs::create_directories(dir);
@@ -57,11 +59,17 @@ int main(int argc, char** argv) {
   }
   const bool sheet = args.size() == 2 && args[0] == "--sheet";
   const bool mock = args.size() == 2 && args[0] == "--mock";
-  if (!(args.size() == 1 && args[0][0] != '-') && !sheet && !mock) {
+  const bool icon = args.size() == 2 && args[0] == "--icon";
+  if (!(args.size() == 1 && args[0][0] != '-') && !sheet && !mock && !icon) {
     std::cerr << kUsage;
     return 2;
   }
   try {
+    if (icon) {
+      if (writeIcons(args[1])) return 0;
+      std::cerr << "artgen: cannot write the icons into " << args[1] << "\n";
+      return 1;
+    }
     requireFonts();
     const Houses houses = loadHouses((fs::path(content) / "houses.txt").string());
     const Catalog catalog = buildCatalog(houses);  // draws from houses, so it lives as long
