@@ -1,5 +1,6 @@
 // The level-complete screen: the time bonus counted into the score, then the next house.
 #include "app/form1.h"
+#include "game/score_values.h"
 #include "game/world_objects.h"
 #include "platform/keys.h"
 
@@ -31,7 +32,7 @@ void TForm1::tickLevelComplete() {
       } else {
         --seconds;
       }
-      GameState.Score += 5;
+      GameState.Score += kTimeBonusPerSecond;
     }
     if (minutes == 0 && seconds == 0) {
       Play.SafeTaken = false;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "codec/cp1251.h"
+#include "codec/game_characters.h"
 #include "engine/color.h"
 #include "engine/mul_div.h"
 #include "engine/nk_image_list.h"
@@ -22,18 +22,7 @@ TNkBitmapFont::TNkBitmapFont() { map_.fill(-1); }
 
 TNkBitmapFont::~TNkBitmapFont() = default;
 
-const std::string& TNkBitmapFont::DefaultCharacters() {
-  static const std::string set = [] {
-    std::string s;
-    for (int c = 32; c <= 64; ++c) s += static_cast<char>(c);
-    s += utf8ToCp1251("ЯФЙЦЫЧСВУКАМИПЕНРТЬОГШЛБЮДЩЗЖЁЪХЭ");
-    for (int c = 91; c <= 96; ++c) s += static_cast<char>(c);
-    s += utf8ToCp1251("йфячыцувсмакепитрнгоьблшщдюжзёъхэ");
-    for (int c = 123; c <= 126; ++c) s += static_cast<char>(c);
-    return s;
-  }();
-  return set;
-}
+const std::string& TNkBitmapFont::DefaultCharacters() { return GameCharacters(); }
 
 void TNkBitmapFont::SetNkScreen(TNkScreen& screen) {
   screen_ = &screen;

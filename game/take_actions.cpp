@@ -5,6 +5,7 @@
 #include "engine/nk_sprite.h"
 #include "game/action_steps.h"
 #include "game/player.h"
+#include "game/score_values.h"
 #include "game/world_objects.h"
 
 namespace nk {
@@ -31,11 +32,9 @@ ActionEnd takeKey(const ActionTick& a) {
 
 namespace {
 
-constexpr int32_t kMoneyValues[4] = {10, 30, 70, 100};
-
 void takeMoney(const ActionTick& a) {
   const int32_t kind = a.p.TouchedMoneyKind;
-  a.p.Money += kMoneyValues[kind];
+  a.p.Money += kMoneyValues[static_cast<size_t>(kind)];
   new TValue(a.c.world, static_cast<int>(a.p.X) + 10, static_cast<int>(a.p.Y) + 10, kind);
   // Slot 2 holds both of the dearer kinds.
   const auto slot = static_cast<size_t>(std::min(kind, 2));
@@ -58,7 +57,7 @@ ActionEnd takeThing(const ActionTick& a, Action which) {
   if (which == Action::TakeMoney) {
     takeMoney(a);
   } else if (which == Action::TakeTime) {
-    ++a.c.play.timeMinutes;
+    a.c.play.timeMinutes += kTimePrizeMinutes;
     delete cell.timePrize;
     cell.timePrize = nullptr;
     cell.stored.hasTimePrize = 0;
@@ -77,7 +76,7 @@ ActionEnd crackSafe(const ActionTick& a) {
   if (a.t == 0) a.look("vor_crush", 0);
   a.stepFrame(1, 200, 20);
   if (a.t == 250) {
-    a.p.Money += a.c.game.Level * 1000;
+    a.p.Money += a.c.game.Level * kSafeValuePerLevel;
     new TExitMenu(a.c.world, "seiftake", "seiftake", 2400, 0, 0);
   }
   if (a.t != 550) return ActionEnd::Running;

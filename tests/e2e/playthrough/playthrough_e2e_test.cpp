@@ -2,40 +2,16 @@
 // `nk-level route` plans, whatever the seed; and the whole game from the title to the high scores.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include <sys/wait.h>
 
 #include <fstream>
 
-#include "game_run.h"
+#include "planned_route.h"
 
 namespace nk::e2e {
 namespace {
 
 constexpr int kLevels = 6;
-
-struct PlannedRoute {
-  std::string script;
-  int enterPass = -1;  // the last line: Enter on the level-complete screen
-};
-
-// The route script for a level whose intro starts at `from`.
-PlannedRoute planRoute(const std::filesystem::path& dir, int level, int from) {
-  const auto file = dir / ("route" + std::to_string(level) + ".txt");
-  const std::string vmap = std::string(NK_GAME_DIR) + "/Data/level" + std::to_string(level) + ".vmap";
-  const std::string cmd = quote(NK_LEVEL_TOOL) + " route " + quote(vmap) + " --level " +
-                          std::to_string(level) + " --from " + std::to_string(from) + " > " +
-                          quote(file.string());
-  PlannedRoute route;
-  if (std::system(cmd.c_str()) != 0) return route;
-  route.script = readText(file);
-  std::istringstream lines(route.script);
-  for (std::string line; std::getline(lines, line);) {
-    if (!line.empty() && line[0] != '#') route.enterPass = std::stoi(line);
-  }
-  return route;
-}
 
 class LevelPlaythrough : public testing::TestWithParam<int> {};
 

@@ -15,6 +15,7 @@
 #include "tools/nk-level/level_source.h"
 #include "tools/nk-level/route_script.h"
 #include "tools/nk-level/route_search.h"
+#include "tools/nk-level/score_bound.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ constexpr const char* kUsage =
     "usage: nk-level compile SOURCE OUT.vmap\n"
     "       nk-level dump FILE.vmap\n"
     "       nk-level check FILE.vmap --level N\n"
-    "       nk-level route FILE.vmap --level N [--from PASS]\n";
+    "       nk-level route FILE.vmap --level N [--from PASS]\n"
+    "       nk-level max-score LEVEL1.vmap .. LEVEL6.vmap\n";
 
 int usage() {
   std::cerr << kUsage;
@@ -85,6 +87,16 @@ int route(const std::string& path, const std::string& levelText, const std::stri
   return 0;
 }
 
+// The highest score a whole game can reach over the given houses, level 1 first.
+int maxScore(const std::vector<std::string>& paths) {
+  int64_t bound = 0;
+  for (size_t i = 0; i < paths.size(); ++i) {
+    bound += nk::levelScoreBound(nk::readLevelFile(paths[i]), nk::kLevelConstants[i]);
+  }
+  std::cout << bound << "\n";
+  return 0;
+}
+
 int run(const std::vector<std::string>& args) {
   if (args.size() == 3 && args[0] == "compile") return compile(args[1], args[2]);
   if (args.size() == 2 && args[0] == "dump") {
@@ -96,6 +108,8 @@ int run(const std::vector<std::string>& args) {
     if (args.size() == 4) return route(args[1], args[3], std::to_string(kFirstIntroPass));
     if (args.size() == 6 && args[4] == "--from") return route(args[1], args[3], args[5]);
   }
+  if (args.size() == 1 + nk::kLevelCount && args[0] == "max-score")
+    return maxScore({args.begin() + 1, args.end()});
   return usage();
 }
 
