@@ -109,7 +109,9 @@ nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
   }
   return json{
       {"frame", frame},
+      {"ticks", form.frameTicks()},
       {"framesPresented", form.host.device().presentedFrames()},
+      {"deviceResets", form.NkScreen1->Resets()},
       {"ScreenState", g.ScreenState},
       {"Level", g.Level},
       {"Lives", g.Lives},
