@@ -242,10 +242,10 @@ void TForm1::saveConfigOrReport() {
 }
 
 FormView TForm1::view() const {
-  return {GameState,      Play,          *NkSprite1,   *NkGUI1,    *NkScreen1,      *NkFont1,
-          *NkBitmapFont1, *NkFader1,     *NkTimer1,    *GameTimer, *AnimTimer,      *Timer1,
-          *Sound3D,       Sounds,        *ShareScreen, *ShareList, *screens_->menu, screens_->help->page(),
-          host.device(),  host.journal()};
+  return {GameState,      Play,         *NkSprite1,    *NkGUI1,    *NkScreen1,      *NkFont1,
+          *NkBitmapFont1, *NkFader1,    *NkTimer1,     *GameTimer, *AnimTimer,      *Timer1,
+          *Sound3D,       Sounds,       *ShareScreen,  *ShareList, *screens_->menu, screens_->help->page(),
+          host.device(),  frameTicks(), host.journal()};
 }
 
 }  // namespace nk

@@ -47,6 +47,7 @@ struct FormView {
   const MenuWidgets& Menu;  // the current menu's widgets and cursor
   int32_t HelpPage;         // the help screen's page
   const RenderDevice& device;
+  int64_t ticks;           // frame-timer firings since the start
   const Journal& journal;  // what the game asked of the machine
 };
 

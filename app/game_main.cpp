@@ -17,6 +17,7 @@
 #include "platform/file_layout.h"
 #include "platform/files.h"
 #include "platform/headless_host.h"
+#include "platform/memory_tuning.h"
 #include "platform/random.h"
 #include "platform/run_signals.h"
 #include "platform/window_host.h"
@@ -85,6 +86,7 @@ int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
 
 int gameMain(const std::vector<std::string>& args) {
   installRunSignals();
+  returnLargeBlocksToTheSystem();
   auto parsed = parseCommandLine(args);
   if (auto* error = std::get_if<CommandLineError>(&parsed)) {
     std::fprintf(stderr, "nokturo: %s\n%s", error->message.c_str(), kUsage);

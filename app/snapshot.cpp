@@ -70,7 +70,10 @@ void describeJournal(const Journal& journal, json& out) {
 }  // namespace
 
 nlohmann::json makeSnapshot(const FormView& form, int64_t frame) {
-  json snapshot = {{"frame", frame}, {"framesPresented", form.device.presentedFrames()}};
+  json snapshot = {{"frame", frame},
+                   {"ticks", form.ticks},
+                   {"framesPresented", form.device.presentedFrames()},
+                   {"deviceResets", form.NkScreen1.Resets()}};
   describeGameState(form.GameState, snapshot);
   snapshot["timers"] = describeTimers(form);
   DescribePlay(form.Play, snapshot);

@@ -108,6 +108,8 @@ Snapshot WindowGame::waitPasses(int64_t passes) {
 
 std::optional<int> WindowGame::waitForExit(seconds limit) { return game_->waitForExit(limit); }
 
+void WindowGame::loseDevice() { game_->signal(SIGUSR2); }
+
 int WindowGame::terminate() {
   game_->signal(SIGTERM);
   const std::optional<int> status = game_->waitForExit(seconds(60));
