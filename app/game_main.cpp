@@ -82,6 +82,31 @@ int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
   return status;
 }
 
+// The game in the host the command line asks for: headless, or a real window.
+int playOnHost(const CommandLine& cl, const Script& script, std::ostream* recordTo) {
+  if (cl.headless) {
+    HeadlessHost host(kClientWidth, kClientHeight);
+    TForm1 form(host, formOptions(cl));
+    return run(form, host, &host, cl, script.events, recordTo);
+  }
+  WindowHost::Failure failure;
+  auto window = WindowHost::create("Nokturo", kClientWidth, kClientHeight, failure);
+  if (!window && failure.noDevice) {
+    std::fprintf(stderr, "nokturo: %s\n", failure.reason.c_str());
+    showMessageWithoutWindow(failure.reason, "Error");
+    showMessageWithoutWindow("This application will now exit.", "Error");
+    return 1;
+  }
+  if (!window) {
+    std::fprintf(
+        stderr, "nokturo: %s.\nNo display to open the game's window on? Use --headless to run without one.\n",
+        failure.reason.c_str());
+    return 1;
+  }
+  TForm1 form(*window, formOptions(cl));
+  return run(form, *window, nullptr, cl, script.events, recordTo);
+}
+
 }  // namespace
 
 int gameMain(const std::vector<std::string>& args) {
@@ -122,7 +147,6 @@ int gameMain(const std::vector<std::string>& args) {
       return 1;
     }
   }
-  std::ostream* recordTo = record.is_open() ? &record : nullptr;
   if (!cl.workdir.empty() && !changeWorkingDirectory(cl.workdir)) {
     std::fprintf(stderr, "nokturo: cannot enter the folder %s\n", cl.workdir.c_str());
     return 1;
@@ -135,28 +159,7 @@ int gameMain(const std::vector<std::string>& args) {
   if (!fileExists("Data\\data.oil"))
     std::fprintf(stderr, "nokturo: no %s; --print-paths shows where the game looks for its files\n",
                  nativePath("Data\\data.oil").c_str());
-
-  if (cl.headless) {
-    HeadlessHost host(kClientWidth, kClientHeight);
-    TForm1 form(host, formOptions(cl));
-    return run(form, host, &host, cl, script.events, recordTo);
-  }
-  WindowHost::Failure failure;
-  auto window = WindowHost::create("Nokturo", kClientWidth, kClientHeight, failure);
-  if (!window && failure.noDevice) {
-    std::fprintf(stderr, "nokturo: %s\n", failure.reason.c_str());
-    showMessageWithoutWindow(failure.reason, "Error");
-    showMessageWithoutWindow("This application will now exit.", "Error");
-    return 1;
-  }
-  if (!window) {
-    std::fprintf(
-        stderr, "nokturo: %s.\nNo display to open the game's window on? Use --headless to run without one.\n",
-        failure.reason.c_str());
-    return 1;
-  }
-  TForm1 form(*window, formOptions(cl));
-  return run(form, *window, nullptr, cl, script.events, recordTo);
+  return playOnHost(cl, script, record.is_open() ? &record : nullptr);
 }
 
 }  // namespace nk
