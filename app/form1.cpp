@@ -3,9 +3,25 @@
 #include <exception>
 
 #include "app/config_file.h"
+#include "app/form_screens.h"
+#include "app/form_view.h"
+#include "app/game_font.h"
+#include "app/nk_font_text.h"
+#include "app/nk_timer.h"
+#include "app/sound_setup.h"
+#include "app/window_timer.h"
 #include "engine/color.h"
+#include "engine/nk_bitmap_font.h"
+#include "engine/nk_fader.h"
+#include "engine/nk_font.h"
+#include "engine/nk_image_list.h"
+#include "engine/nk_screen.h"
+#include "engine/nk_sprite.h"
 #include "platform/files.h"
 #include "platform/keys.h"
+#include "ui/gui_bitmap_font.h"
+#include "ui/nk_gui.h"
+#include "ui/share_screen.h"
 
 namespace nk {
 
@@ -20,19 +36,19 @@ std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, TNkTi
   timer->SetMaxFPS(120);
   timer->SetFPSWarningFrames(10);
   timer->SetLossyMode(false);
-  timer->OnTimer = [&ticks, handler = std::move(handler)](TNkTimer& t) {
+  timer->OnTimer = [&ticks, handler = std::move(handler)](TNkTimer& sender) {
     ++ticks;
-    handler(t);
+    handler(sender);
   };
   return timer;
 }
 
 }  // namespace
 
-TForm1::TForm1(Host& h, FormOptions opts)
-    : host(h),
-      options(std::move(opts)),
-      messages(h),
+TForm1::TForm1(Host& windowHost, FormOptions formOptions)
+    : host(windowHost),
+      options(std::move(formOptions)),
+      messages(windowHost),
       NkImageList1(std::make_unique<TNkImageList>(messages)),
       ShareList(std::make_unique<TNkImageList>(messages)),
       NkSprite1(std::make_unique<TNkSprite>(messages)),
@@ -62,9 +78,9 @@ TForm1::TForm1(Host& h, FormOptions opts)
   nameEditGuiFont = std::make_unique<TGuiBitmapFont>(*NameEditFont);
   NkGUI1->NkBitmapFont = guiFont.get();
   Application& app = host.application();
-  NkTimer1 = makeFrameTimer(app, frameTicks_, [this](TNkTimer& t) { NkTimer1Timer(t); });
-  GameTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& t) { GameTimerTimer(t); });
-  AnimTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& t) { AnimTimerTimer(t); });
+  NkTimer1 = makeFrameTimer(app, frameTicks_, [this](TNkTimer& sender) { NkTimer1Timer(sender); });
+  GameTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& sender) { GameTimerTimer(sender); });
+  AnimTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& sender) { AnimTimerTimer(sender); });
   Timer1 = std::make_unique<TTimer>(app, 1000);
   Timer1->OnTimer = [this] { Timer1Timer(); };
   NkMusic1 = MakeGameEffects(host.audio());
@@ -72,6 +88,9 @@ TForm1::TForm1(Host& h, FormOptions opts)
   Sounds.Connect(NkMusic1.get(), Sound3D.get());
   ShareScreen = std::make_unique<TShareScreen>(
       TShareScreen::Parts{host, *NkScreen1, *ShareList, NkImageList1->ImageList(), *NkFont3});
+  nkFont1Text = std::make_unique<NkFontText>(*NkFont1);
+  menuFont = std::make_unique<MenuFontSlot>(*nkFont1Text);
+  makeScreens();
 }
 
 TForm1::~TForm1() = default;
@@ -96,20 +115,11 @@ void TForm1::FormCreate() {
   GameState.Score = 0;
   GameState.Level = 1;
   GameState.FirstGame = true;
-  menuFontText = std::make_unique<NkFontText>(*NkFont1);
-  menuFont = menuFontText.get();
   NkFont1->SetFont("verdana", 10, FontStyle{});
   NkFont1->SetColor(MakeColor(255, 255, 255, 255));
   readConfig();
-  buildGameFont(*NkBitmapFont1, 24);
+  BuildGameFont(*NkBitmapFont1, 24);
   ShareScreen->Load();
-}
-
-void TForm1::buildGameFont(TNkBitmapFont& font, int pointSize) {
-  font.BuildFromSystemFont("DS Zombie Cyr", TNkBitmapFont::DefaultCharacters(), 0, pointSize);
-  font.SetRed(255);
-  font.SetGreen(255);
-  font.SetBlue(255);
 }
 
 void TForm1::readConfig() {
@@ -135,9 +145,9 @@ void TForm1::FormShow() {
   }
   if (options.startLevel) {
     // Straight into a new game, as if Start had been chosen in the main menu.
-    enterMainMenu();
+    EnterState(Screen::MainMenu);
     GameState.Level = *options.startLevel;
-    startGame();
+    apply(screens_->mainMenu->startGame());
   }
 }
 
@@ -170,13 +180,10 @@ void TForm1::FormKeyUp(int key) {
   if (key == vk::Left) GameState.LeftHeld = false;
 }
 
-// Only the exit promotion screen listens to the mouse; a click counts where it is made, even
-// before a frame has seen the pointer there.
+// Only the exit promotion screen listens to the mouse.
 void TForm1::FormMouseDown(MouseButton button, int x, int y) {
-  if (GameState.ScreenState != 20 || button != MouseButton::Left) return;
-  ShareScreen->PointerAt(x, y);
-  ShareScreen->UpdateHover();
-  ShareScreen->ClickHovered();
+  if (GameState.ScreenState == Screen::ExitScreen && button == MouseButton::Left)
+    screens_->wayOut->click(x, y);
 }
 
 void TForm1::keyDown(int virtualKey) {
@@ -202,16 +209,12 @@ void TForm1::mouseDoubleClick(int x, int y) {
 }
 
 // The close box does nothing until the exit path has run its course.
-bool TForm1::FormCloseQuery() { return GameState.ScreenState == 20 && ShareScreen->Countdown == 0; }
-
-void TForm1::FormClose() {
-  // The window is going away whatever happens, so a failed save is reported here and not passed on.
-  try {
-    SaveConfig();
-  } catch (const std::exception& e) {
-    host.application().reportException(e);
-  }
+bool TForm1::FormCloseQuery() {
+  return GameState.ScreenState == Screen::ExitScreen && screens_->wayOut->countdownOver();
 }
+
+// The window is going away whatever happens.
+void TForm1::FormClose() { saveConfigOrReport(); }
 
 void TForm1::FormDestroy() {
   stopTuneForGood("gamemusic");
@@ -229,5 +232,20 @@ void TForm1::stopTuneForGood(const std::string& name) {
 }
 
 void TForm1::SaveConfig() { SaveConfigFile(kConfigFile, GameState); }
+
+void TForm1::saveConfigOrReport() {
+  try {
+    SaveConfig();
+  } catch (const std::exception& e) {
+    host.application().reportException(e);
+  }
+}
+
+FormView TForm1::view() const {
+  return {GameState,      Play,         *NkSprite1,    *NkGUI1,    *NkScreen1,      *NkFont1,
+          *NkBitmapFont1, *NkFader1,    *NkTimer1,     *GameTimer, *AnimTimer,      *Timer1,
+          *Sound3D,       Sounds,       *ShareScreen,  *ShareList, *screens_->menu, screens_->help->page(),
+          host.device(),  frameTicks(), host.journal()};
+}
 
 }  // namespace nk

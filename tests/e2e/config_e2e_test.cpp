@@ -14,6 +14,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "support/screen_print.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -114,7 +116,7 @@ TEST_F(ConfigE2e, UnreadableConfigStartsWithDefaults) {
   EXPECT_EQ(s["FullScreen"], false);
   EXPECT_EQ(s["MusicOn"], true);
   EXPECT_EQ(s["HiScores"][0]["Name"], "Anonymous");
-  EXPECT_EQ(s["ScreenState"], 2);
+  EXPECT_EQ(s["ScreenState"], nk::Screen::Title);
 }
 
 }  // namespace

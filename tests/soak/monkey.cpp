@@ -18,7 +18,6 @@ struct Choice {
 
 // Most frames pass without input: menus and sequences get time to react and animate.
 constexpr int kActOneFrameIn = 6;
-constexpr int kLevelIntro = 11, kPlay = 12;
 // One level in this many is played without Escape.
 constexpr int kPatientOneLevelIn = 4;
 
@@ -38,9 +37,9 @@ constexpr int totalWeight() {
 
 }  // namespace
 
-void Monkey::act(WindowEvents& window, int64_t frame, int screenState) {
-  if (screenState != screen_ && screenState == kLevelIntro) patient_ = below(kPatientOneLevelIn) == 0;
-  screen_ = screenState;
+void Monkey::act(WindowEvents& window, int64_t frame, Screen screen) {
+  if (screen != screen_ && screen == Screen::LevelIntro) patient_ = below(kPatientOneLevelIn) == 0;
+  screen_ = screen;
   for (auto it = held_.begin(); it != held_.end();) {
     if (it->until > frame) {
       ++it;
@@ -55,7 +54,7 @@ void Monkey::act(WindowEvents& window, int64_t frame, int screenState) {
   while (pick >= choice->weight) pick -= (choice++)->weight;
   switch (choice->move) {
     case Move::Key:
-      if (choice->key != vk::Escape || !patient_ || screenState != kPlay) press(window, choice->key, frame);
+      if (choice->key != vk::Escape || !patient_ || screen != Screen::Play) press(window, choice->key, frame);
       break;
     case Move::Letter: type(window); break;
     case Move::PointerMove: point(window, false); break;
