@@ -3,24 +3,19 @@
 #include "platform/keys.h"
 
 namespace nk {
-namespace {
 
-constexpr int kPlay = 12;
-
-}  // namespace
-
-int ConfirmButton::press(int screenState) {
-  pressedOn_ = screenState;
-  key_ = screenState == kPlay ? vk::Space : vk::Return;
+int ConfirmButton::press(Screen screen) {
+  pressedOn_ = screen;
+  key_ = screen == Screen::Play ? vk::Space : vk::Return;
   return key_;
 }
 
-void ConfirmButton::screenIs(int screenState) {
-  if (pressedOn_ && *pressedOn_ != screenState) pressedOn_.reset();
+void ConfirmButton::screenIs(Screen screen) {
+  if (pressedOn_ && *pressedOn_ != screen) pressedOn_.reset();
 }
 
-std::optional<int> ConfirmButton::release(int screenState) {
-  screenIs(screenState);
+std::optional<int> ConfirmButton::release(Screen screen) {
+  screenIs(screen);
   if (!pressedOn_) return std::nullopt;
   pressedOn_.reset();
   return key_;

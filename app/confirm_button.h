@@ -1,6 +1,8 @@
 #pragma once
 #include <optional>
 
+#include "game/screen_states.h"
+
 namespace nk {
 
 // The pad's confirm button, the one place that knows which key it is: Space in play, where the
@@ -11,15 +13,15 @@ namespace nk {
 class ConfirmButton {
  public:
   // The button goes down on that screen: the key that goes down with it.
-  int press(int screenState);
+  int press(Screen screen);
   // The game is on that screen now (told every frame, and at every press and release).
-  void screenIs(int screenState);
+  void screenIs(Screen screen);
   // The button comes up: the key that comes up with it, or nothing when the screen it was pressed
   // on has been left.
-  std::optional<int> release(int screenState);
+  std::optional<int> release(Screen screen);
 
  private:
-  std::optional<int> pressedOn_;  // the screen, while the button is down and its screen still up
+  std::optional<Screen> pressedOn_;  // while the button is down and its screen still up
   int key_ = 0;
 };
 

@@ -3,14 +3,32 @@
 #include <exception>
 
 #include "app/config_file.h"
+#include "app/form_screens.h"
+#include "app/form_view.h"
+#include "app/game_font.h"
+#include "app/nk_font_text.h"
+#include "app/nk_timer.h"
+#include "app/sound_setup.h"
+#include "app/window_timer.h"
 #include "engine/color.h"
+#include "engine/nk_bitmap_font.h"
+#include "engine/nk_fader.h"
+#include "engine/nk_font.h"
+#include "engine/nk_image_list.h"
+#include "engine/nk_screen.h"
+#include "engine/nk_sprite.h"
 #include "platform/files.h"
 #include "platform/keys.h"
+#include "ui/gui_bitmap_font.h"
+#include "ui/nk_edit.h"
+#include "ui/nk_gui.h"
+#include "ui/share_screen.h"
 
 namespace nk {
 
 namespace {
 
+// After each frame the pads see the screen it left the game on.
 std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, PadInput& pads,
                                          TNkTimer::Handler handler) {
   // The settings every frame timer of the window is created with.
@@ -21,9 +39,9 @@ std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, PadIn
   timer->SetMaxFPS(120);
   timer->SetFPSWarningFrames(10);
   timer->SetLossyMode(false);
-  timer->OnTimer = [&ticks, &pads, handler = std::move(handler)](TNkTimer& t) {
+  timer->OnTimer = [&ticks, &pads, handler = std::move(handler)](TNkTimer& sender) {
     ++ticks;
-    handler(t);
+    handler(sender);
     pads.frame();
   };
   return timer;
@@ -31,13 +49,12 @@ std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, PadIn
 
 }  // namespace
 
-TForm1::TForm1(Host& h, FormOptions opts)
-    : host(h),
-      options(std::move(opts)),
+TForm1::TForm1(Host& windowHost, FormOptions formOptions)
+    : host(windowHost),
+      options(std::move(formOptions)),
       Pads({[this](int key, bool down) { down ? keyDown(key) : keyUp(key); },
-            [this] { return static_cast<int>(GameState.ScreenState); },
-            [this] { return nameBeingEdited(); }}),
-      messages(h),
+            [this] { return GameState.ScreenState; }, [this] { return nameBeingEdited(); }}),
+      messages(windowHost),
       NkImageList1(std::make_unique<TNkImageList>(messages)),
       ShareList(std::make_unique<TNkImageList>(messages)),
       NkSprite1(std::make_unique<TNkSprite>(messages)),
@@ -67,9 +84,9 @@ TForm1::TForm1(Host& h, FormOptions opts)
   nameEditGuiFont = std::make_unique<TGuiBitmapFont>(*NameEditFont);
   NkGUI1->NkBitmapFont = guiFont.get();
   Application& app = host.application();
-  NkTimer1 = makeFrameTimer(app, frameTicks_, Pads, [this](TNkTimer& t) { NkTimer1Timer(t); });
-  GameTimer = makeFrameTimer(app, frameTicks_, Pads, [this](TNkTimer& t) { GameTimerTimer(t); });
-  AnimTimer = makeFrameTimer(app, frameTicks_, Pads, [this](TNkTimer& t) { AnimTimerTimer(t); });
+  NkTimer1 = makeFrameTimer(app, frameTicks_, Pads, [this](TNkTimer& sender) { NkTimer1Timer(sender); });
+  GameTimer = makeFrameTimer(app, frameTicks_, Pads, [this](TNkTimer& sender) { GameTimerTimer(sender); });
+  AnimTimer = makeFrameTimer(app, frameTicks_, Pads, [this](TNkTimer& sender) { AnimTimerTimer(sender); });
   Timer1 = std::make_unique<TTimer>(app, 1000);
   Timer1->OnTimer = [this] { Timer1Timer(); };
   NkMusic1 = MakeGameEffects(host.audio());
@@ -77,6 +94,9 @@ TForm1::TForm1(Host& h, FormOptions opts)
   Sounds.Connect(NkMusic1.get(), Sound3D.get());
   ShareScreen = std::make_unique<TShareScreen>(
       TShareScreen::Parts{host, *NkScreen1, *ShareList, NkImageList1->ImageList(), *NkFont3});
+  nkFont1Text = std::make_unique<NkFontText>(*NkFont1);
+  menuFont = std::make_unique<MenuFontSlot>(*nkFont1Text);
+  makeScreens();
 }
 
 TForm1::~TForm1() = default;
@@ -101,20 +121,11 @@ void TForm1::FormCreate() {
   GameState.Score = 0;
   GameState.Level = 1;
   GameState.FirstGame = true;
-  menuFontText = std::make_unique<NkFontText>(*NkFont1);
-  menuFont = menuFontText.get();
   NkFont1->SetFont("verdana", 10, FontStyle{});
   NkFont1->SetColor(MakeColor(255, 255, 255, 255));
   readConfig();
-  buildGameFont(*NkBitmapFont1, 24);
+  BuildGameFont(*NkBitmapFont1, 24);
   ShareScreen->Load();
-}
-
-void TForm1::buildGameFont(TNkBitmapFont& font, int pointSize) {
-  font.BuildFromSystemFont("DS Zombie Cyr", TNkBitmapFont::DefaultCharacters(), 0, pointSize);
-  font.SetRed(255);
-  font.SetGreen(255);
-  font.SetBlue(255);
 }
 
 void TForm1::readConfig() {
@@ -140,9 +151,9 @@ void TForm1::FormShow() {
   }
   if (options.startLevel) {
     // Straight into a new game, as if Start had been chosen in the main menu.
-    enterMainMenu();
+    EnterState(Screen::MainMenu);
     GameState.Level = *options.startLevel;
-    startGame();
+    apply(screens_->mainMenu->startGame());
   }
 }
 
@@ -175,18 +186,17 @@ void TForm1::FormKeyUp(int key) {
   if (key == vk::Left) GameState.LeftHeld = false;
 }
 
-// Only the exit promotion screen listens to the mouse; a click counts where it is made, even
-// before a frame has seen the pointer there.
+// Only the exit promotion screen listens to the mouse.
 void TForm1::FormMouseDown(MouseButton button, int x, int y) {
-  if (GameState.ScreenState != 20 || button != MouseButton::Left) return;
-  ShareScreen->PointerAt(x, y);
-  ShareScreen->UpdateHover();
-  ShareScreen->ClickHovered();
+  if (GameState.ScreenState == Screen::ExitScreen && button == MouseButton::Left)
+    screens_->wayOut->click(x, y);
 }
 
 TNkEdit* TForm1::nameBeingEdited() {
-  const bool namingScreen = GameState.ScreenState == 6 || GameState.ScreenState == 15;
-  return namingScreen && ActiveEdit != nullptr && ActiveEdit->Focused() ? ActiveEdit : nullptr;
+  const Screen screen = GameState.ScreenState;
+  TNkEdit* edit = screens_->menu->ActiveEdit;
+  const bool naming = screen == Screen::Options || screen == Screen::ScoreDialog;
+  return naming && edit != nullptr && edit->Focused() ? edit : nullptr;
 }
 
 void TForm1::keyDown(int virtualKey) {
@@ -212,16 +222,12 @@ void TForm1::mouseDoubleClick(int x, int y) {
 }
 
 // The close box does nothing until the exit path has run its course.
-bool TForm1::FormCloseQuery() { return GameState.ScreenState == 20 && ShareScreen->Countdown == 0; }
-
-void TForm1::FormClose() {
-  // The window is going away whatever happens, so a failed save is reported here and not passed on.
-  try {
-    SaveConfig();
-  } catch (const std::exception& e) {
-    host.application().reportException(e);
-  }
+bool TForm1::FormCloseQuery() {
+  return GameState.ScreenState == Screen::ExitScreen && screens_->wayOut->countdownOver();
 }
+
+// The window is going away whatever happens.
+void TForm1::FormClose() { saveConfigOrReport(); }
 
 void TForm1::FormDestroy() {
   stopTuneForGood("gamemusic");
@@ -239,5 +245,20 @@ void TForm1::stopTuneForGood(const std::string& name) {
 }
 
 void TForm1::SaveConfig() { SaveConfigFile(kConfigFile, GameState); }
+
+void TForm1::saveConfigOrReport() {
+  try {
+    SaveConfig();
+  } catch (const std::exception& e) {
+    host.application().reportException(e);
+  }
+}
+
+FormView TForm1::view() const {
+  return {GameState,      Play,         *NkSprite1,     *NkGUI1,    *NkScreen1,      *NkFont1,
+          *NkBitmapFont1, *NkFader1,    *NkTimer1,      *GameTimer, *AnimTimer,      *Timer1,
+          *Sound3D,       Sounds,       *ShareScreen,   *ShareList, *screens_->menu, screens_->help->page(),
+          host.device(),  frameTicks(), host.journal(), Pads};
+}
 
 }  // namespace nk

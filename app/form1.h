@@ -1,41 +1,40 @@
 #pragma once
-#include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "app/host_messages.h"
-#include "app/menu_focus.h"
-#include "app/menu_text.h"
-#include "app/nk_font_text.h"
-#include "app/nk_timer.h"
 #include "app/pad_input.h"
-#include "app/sound_setup.h"
-#include "app/window_timer.h"
+#include "app/transition.h"
 #include "audio/sound_board.h"
-#include "engine/nk_bitmap_font.h"
-#include "engine/nk_fader.h"
-#include "engine/nk_font.h"
-#include "engine/nk_image_list.h"
-#include "engine/nk_screen.h"
-#include "engine/nk_sprite.h"
 #include "game/game_state.h"
-#include "game/hud.h"
-#include "game/key_cursor.h"
 #include "game/level_builder.h"
 #include "game/play_state.h"
+#include "game/world.h"
 #include "platform/host.h"
 #include "platform/random.h"
-#include "ui/gui_bitmap_font.h"
-#include "ui/nk_button.h"
-#include "ui/nk_edit.h"
-#include "ui/nk_gui.h"
-#include "ui/share_screen.h"
 
 namespace nk {
+
+class MenuFontSlot;
+class NkFontText;
+class TGuiBitmapFont;
+class TNkBitmapFont;
+class TNkEdit;
+class TNkFader;
+class TNkFont;
+class TNkGUI;
+class TNkImageList;
+class TNkMusic;
+class TNkScreen;
+class TNkSound3D;
+class TNkSprite;
+class TNkTimer;
+class TShareScreen;
+class TTimer;
+struct FormScreens;
+struct FormView;
 
 // What the command line may decide for a run.
 struct FormOptions {
@@ -45,8 +44,9 @@ struct FormOptions {
   std::string scoreServer;            // the score server's address; none: it counts as unreachable
 };
 
-// The game window: owns every component and the game state, and answers the window's events.
-// Subsystems get only the references they need; this class wires them together.
+// The game window: owns every component and the game state, answers the window's events and
+// hands each frame to the screen it belongs to. The screens are units of their own; this class
+// wires them together and applies the changes of screen they ask for.
 class TForm1 final : public WindowEvents {
  public:
   TForm1(Host& host, FormOptions options);
@@ -56,8 +56,6 @@ class TForm1 final : public WindowEvents {
 
   void FormCreate();
   void FormShow();
-  // How many game frames have run: the firings of the three frame timers.
-  int64_t frameTicks() const { return frameTicks_; }
   void FormActivate();
   void FormKeyDown(int key);
   void FormKeyUp(int key);
@@ -68,9 +66,10 @@ class TForm1 final : public WindowEvents {
   // Writes Config.cfg; throws std::runtime_error when it cannot.
   void SaveConfig();
 
-  // The screen flow: every screen, dialog and phase of play is a numbered state.
-  void EnterState(int state);
-  void LeaveState(int state);
+  // The screen flow: every screen, dialog and phase of play is a state, built and torn down
+  // by its screen.
+  void EnterState(Screen state);
+  void LeaveState(Screen state);
 
   void NkTimer1Timer(TNkTimer& sender);
   void GameTimerTimer(TNkTimer& sender);
@@ -94,6 +93,27 @@ class TForm1 final : public WindowEvents {
   bool closeQuery() override { return FormCloseQuery(); }
   void closing() override { FormClose(); }
 
+  // How many game frames have run: the firings of the three frame timers.
+  int64_t frameTicks() const { return frameTicks_; }
+  // Everything the snapshot and the tests may look at.
+  FormView view() const;
+
+ private:
+  friend struct FormProbe;  // tests set up directly what no input reaches quickly
+
+  void apply(const Transition& next);
+  void handFramesOver(FrameHandOver handOver);
+  void makeScreens();
+  void makeMenuScreens();
+  void makePlayScreens();
+  void readConfig();
+  // The name edit that takes letters now, or nullptr.
+  TNkEdit* nameBeingEdited();
+  void startAudio();
+  void stopTuneForGood(const std::string& name);
+  // SaveConfig, with a failure told to the player rather than passed on.
+  void saveConfigOrReport();
+
   Host& host;
   const FormOptions options;
   int64_t frameTicks_ = 0;
@@ -101,7 +121,6 @@ class TForm1 final : public WindowEvents {
   Random random;
   // The pads, turned into the keyboard's events.
   PadInput Pads;
-
   HostMessages messages;
   // The screen comes after the components it tells about device changes: it is destroyed first,
   // while they still exist.
@@ -120,136 +139,15 @@ class TForm1 final : public WindowEvents {
   std::unique_ptr<TNkSound3D> Sound3D;  // the tracker tunes
   // What the game calls to sound: effects while SoundOn, tunes while MusicOn.
   SoundBoard Sounds{GameState.SoundOn, GameState.MusicOn};
-
-  // The current menu or dialog: its widget list (owned by NkGUI1), its focusable entries in focus
-  // order and its name edit (both owned by the list).
-  TNkGUIList* MenuList = nullptr;
-  std::array<TNkGUIComponent*, 7> MenuButtons{};
-  int32_t MenuButtonCount = 0;
-  TNkEdit* ActiveEdit = nullptr;
-  int32_t HelpPage = 1;
-  // NkFont1 as the menus write with it; until the text font is connected nothing is written.
-  MenuTextFont* menuFont = nullptr;
-  std::unique_ptr<NkFontText> menuFontText;  // NkFont1 as the screens write with it
-  void drawSideNumbers(uint8_t grey);
-  void drawTime(int x = kTimeX, int y = kTimeY);
-  // The exit promotion screen; the window closes in state 20 only when its countdown is at 0.
+  std::unique_ptr<NkFontText> nkFont1Text;
+  std::unique_ptr<MenuFontSlot> menuFont;  // NkFont1 as the screens write with it
+  // The exit promotion screen; the window closes in the exit screen only when its countdown is 0.
   std::unique_ptr<TShareScreen> ShareScreen;
-  TKeyCurs* KeyCursor = nullptr;  // owned by NkSprite1
   // The level being played, and what builds it.
   TPlayState Play;
   World world;
   LevelBuilder levelBuilder;
-
- private:
-  void readConfig();
-  // The name edit that takes letters now, or nullptr.
-  TNkEdit* nameBeingEdited();
-  // "DS Zombie Cyr" at pointSize with the game's characters, in white.
-  void buildGameFont(TNkBitmapFont& font, int pointSize);
-  void setBitmapFontGrey();
-  void setScreenGrey(uint8_t grey);  // the screen's colour and the first text font's, as one grey  // the
-                                     // score dialog's 50/50/50
-
-  // States and their ticks, by screen (states.cpp, menu_tick.cpp, play_tick.cpp).
-  void enterMainMenu();
-  void startGame();
-  void enterLevelIntro();
-  void StartLevel();
-  void enterQuickHelp();
-  void leaveLevelIntro();
-  void tickTitle();
-  void tickMainMenu();
-  void tickLevelIntro();
-  void tickPlay();
-  void tickQuickHelp();
-  // The burglar's actions (anim_tick.cpp): starting one hands the frames to AnimTimer, its end
-  // hands them back.
-  void startAction(Action action);
-  void handBackToPlay();
-  // The level-complete tally (level_complete.cpp) and the three ways of being caught
-  // (caught_ticks.cpp).
-  void enterLevelComplete();
-  void leaveLevelComplete();
-  void tickLevelComplete();
-  void enterShot();
-  void enterTimeUp();
-  void tickShot();
-  void tickTimeUp();
-  void tickLaser();
-  void loseLife(int caughtState);
-  void fadeToWhite() { NkFader1->FadeToColor(255, 255, 255, 1.0f); }
-  // Frame brackets shared by the screens: clear and begin, and end and present.
-  void beginFrame();
-  void endFrame();
-  void drawBackground(const char* image, int pattern);
-  void newKeyCursor();
-  void clearKeyReleased() { GameState.KeyReleased.fill(false); }
-  // Whether the key was released since it was last acted on; acting on it clears it.
-  bool takeReleased(int key) { return std::exchange(GameState.KeyReleased[static_cast<size_t>(key)], false); }
-  // Marks every sprite of that name dead and frees the dead.
-  void killByName(const std::string& name);
-  void freeFirstSprite(int times);
-  int32_t introStarted = 0;  // in the time-is-up screen: whether a key was let go
-  bool helpWaiting = false, helpClosing = false;
-  void startAudio();
-  void stopTuneForGood(const std::string& name);
-
-  // What every menu and dialog shares (menu_widgets.cpp).
-  void newMenuList();
-  void freeMenuList();
-  // A keyboard-driven button showing tile 0 of the image; a selectable one shows tile 1 over
-  // itself while Selected.
-  TNkButton& addMenuButton(int index, const char* image, int x, int y, std::function<void()> action,
-                           bool selectable = false);
-  // Yes and No at their places, highlighted by the cursor as it moves between them.
-  void addYesNo(std::function<void()> yes, std::function<void()> no);
-  // The widget's normal look: that tile of the image, the widget sized to the tile.
-  TImageListItem* setNormalLook(TNkGUIComponent& widget, const char* image, int32_t pattern);
-  TNkEdit& addNameEdit(const char* name, const char* image, int x, int y, const std::string& text);
-  void moveMenuFocus(bool withSound);
-  // The keys of a menu screen: the arrows move the focus, Enter activates, Escape goes back.
-  // True while the screen is still up to be drawn.
-  bool menuKeys(const std::function<void()>& back);
-  void activateFocused();
-  void blinkCaret();
-  void beginMenuFrame();
-  void killKeyCursor();
-  void highlightYesNo(int selected);
-
-  // The menu screens (menus.cpp, options_screen.cpp) and their ticks (menu_tick.cpp).
-  void buildMainMenuButtons();
-  void openFromMainMenu(int state);
-  void enterHelp();
-  void showHelpPage(const char* image);
-  void helpNext();
-  void helpPrev();
-  void enterOptions();
-  void leaveOptions();
-  void addSwitch(int index, int y, bool& setting);
-  void toggleSwitch(int index, bool& setting);
-  void applyOptions();
-  void cancelOptions();
-  void enterHiScores();
-  void enterClearTable();
-  void enterExitConfirm();
-  void enterExitScreen();
-  // Help, the table and the two confirmations.
-  void tickMenuScreen();
-  void tickOptions();
-  void tickExitScreen();
-
-  // The dialogs over play (dialogs.cpp, score_dialog.cpp).
-  void enterQuitDialog();
-  void leaveQuitDialog();
-  void enterPause();
-  void tickQuitDialog();
-  void tickPause();
-  void enterScoreDialog();
-  void leaveScoreDialog();
-  void answerScoreDialog(bool send);
-  void tickScoreDialog();
-  bool typingScoreName = false;  // the score dialog's first phase
+  std::unique_ptr<FormScreens> screens_;
 };
 
 }  // namespace nk

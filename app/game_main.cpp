@@ -7,6 +7,7 @@
 #include "app/command_line.h"
 #include "app/config_file.h"
 #include "app/form1.h"
+#include "app/form_view.h"
 #include "app/headless_run.h"
 #include "app/input_recorder.h"
 #include "app/paths_report.h"
@@ -17,6 +18,7 @@
 #include "platform/files.h"
 #include "platform/game_controllers.h"
 #include "platform/headless_host.h"
+#include "platform/memory_tuning.h"
 #include "platform/random.h"
 #include "platform/run_signals.h"
 #include "platform/window_host.h"
@@ -52,7 +54,7 @@ int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
   // A snapshot asked for from outside goes where the run's last one will.
   const auto afterPass = [&form, &cl](int64_t pass) {
     if (!takeSnapshotRequest() || cl.dump.empty()) return;
-    if (!writeSnapshot(form, pass, cl.dump))
+    if (!writeSnapshot(form.view(), pass, cl.dump))
       std::fprintf(stderr, "nokturo: cannot write %s\n", cl.dump.c_str());
   };
   form.FormCreate();
@@ -74,17 +76,43 @@ int run(TForm1& form, Host& host, HeadlessHost* headless, const CommandLine& cl,
     lastFrame = end.lastPass;
   }
   if (closed) form.FormDestroy();
-  if (!cl.dump.empty() && !writeSnapshot(form, lastFrame, cl.dump)) {
+  if (!cl.dump.empty() && !writeSnapshot(form.view(), lastFrame, cl.dump)) {
     std::fprintf(stderr, "nokturo: cannot write %s\n", cl.dump.c_str());
     status = 1;
   }
   return status;
 }
 
+// The game in the host the command line asks for: headless, or a real window.
+int playOnHost(const CommandLine& cl, const Script& script, std::ostream* recordTo) {
+  if (cl.headless) {
+    HeadlessHost host(kClientWidth, kClientHeight);
+    TForm1 form(host, formOptions(cl));
+    return run(form, host, &host, cl, script.events, recordTo);
+  }
+  WindowHost::Failure failure;
+  auto window = WindowHost::create("Nokturo", kClientWidth, kClientHeight, failure);
+  if (!window && failure.noDevice) {
+    std::fprintf(stderr, "nokturo: %s\n", failure.reason.c_str());
+    showMessageWithoutWindow(failure.reason, "Error");
+    showMessageWithoutWindow("This application will now exit.", "Error");
+    return 1;
+  }
+  if (!window) {
+    std::fprintf(
+        stderr, "nokturo: %s.\nNo display to open the game's window on? Use --headless to run without one.\n",
+        failure.reason.c_str());
+    return 1;
+  }
+  TForm1 form(*window, formOptions(cl));
+  return run(form, *window, nullptr, cl, script.events, recordTo);
+}
+
 }  // namespace
 
 int gameMain(const std::vector<std::string>& args) {
   installRunSignals();
+  returnLargeBlocksToTheSystem();
   auto parsed = parseCommandLine(args);
   if (auto* error = std::get_if<CommandLineError>(&parsed)) {
     std::fprintf(stderr, "nokturo: %s\n%s", error->message.c_str(), kUsage);
@@ -120,7 +148,6 @@ int gameMain(const std::vector<std::string>& args) {
       return 1;
     }
   }
-  std::ostream* recordTo = record.is_open() ? &record : nullptr;
   if (!cl.workdir.empty() && !changeWorkingDirectory(cl.workdir)) {
     std::fprintf(stderr, "nokturo: cannot enter the folder %s\n", cl.workdir.c_str());
     return 1;
@@ -134,28 +161,7 @@ int gameMain(const std::vector<std::string>& args) {
   if (!fileExists("Data\\data.oil"))
     std::fprintf(stderr, "nokturo: no %s; --print-paths shows where the game looks for its files\n",
                  nativePath("Data\\data.oil").c_str());
-
-  if (cl.headless) {
-    HeadlessHost host(kClientWidth, kClientHeight);
-    TForm1 form(host, formOptions(cl));
-    return run(form, host, &host, cl, script.events, recordTo);
-  }
-  WindowHost::Failure failure;
-  auto window = WindowHost::create("Nokturo", kClientWidth, kClientHeight, failure);
-  if (!window && failure.noDevice) {
-    std::fprintf(stderr, "nokturo: %s\n", failure.reason.c_str());
-    showMessageWithoutWindow(failure.reason, "Error");
-    showMessageWithoutWindow("This application will now exit.", "Error");
-    return 1;
-  }
-  if (!window) {
-    std::fprintf(
-        stderr, "nokturo: %s.\nNo display to open the game's window on? Use --headless to run without one.\n",
-        failure.reason.c_str());
-    return 1;
-  }
-  TForm1 form(*window, formOptions(cl));
-  return run(form, *window, nullptr, cl, script.events, recordTo);
+  return playOnHost(cl, script, record.is_open() ? &record : nullptr);
 }
 
 }  // namespace nk

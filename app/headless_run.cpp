@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/form1.h"
+#include "app/form_view.h"
 #include "app/snapshot.h"
 #include "engine/png_writer.h"
 #include "platform/headless_host.h"
@@ -55,7 +56,7 @@ bool capture(TForm1& form, HeadlessHost& host, const ScriptEvent& e) {
     RenderDevice& d = host.device();
     ok = writePng(e.file, d.width(), d.height(), d.readFrame());
   } else if (e.kind == ScriptEvent::Kind::Dump) {
-    ok = writeSnapshot(form, e.frame, e.file);
+    ok = writeSnapshot(form.view(), e.frame, e.file);
   }
   if (!ok) std::fprintf(stderr, "nokturo: cannot write %s\n", e.file.c_str());
   return ok;

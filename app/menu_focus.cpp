@@ -30,11 +30,11 @@ int32_t optionsTarget(int32_t entry, FocusKey key) {
 
 }  // namespace
 
-int32_t FocusTarget(int state, int32_t entry, FocusKey key) {
+int32_t FocusTarget(Screen state, int32_t entry, FocusKey key) {
   switch (state) {
-    case 5: return helpTarget(entry, key);
-    case 6: return optionsTarget(entry, key);
-    case 7:  // the table's buttons stand in a row
+    case Screen::Help: return helpTarget(entry, key);
+    case Screen::Options: return optionsTarget(entry, key);
+    case Screen::HiScores:  // the table's buttons stand in a row
       return key == FocusKey::Left ? entry - 1 : key == FocusKey::Right ? entry + 1 : entry;
     default:  // the main menu and the yes/no dialogs: a column
       return key == FocusKey::Up ? entry - 1 : key == FocusKey::Down ? entry + 1 : entry;

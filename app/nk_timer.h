@@ -60,4 +60,10 @@ class TNkTimer final : public IdleHandler {
   IdleHandler* previousIdle_ = nullptr;
 };
 
+// The frames pass from one frame timer to another: the old one stops before the new one starts.
+inline void HandOver(TNkTimer& from, TNkTimer& to) {
+  from.SetEnabled(false);
+  to.SetEnabled(true);
+}
+
 }  // namespace nk

@@ -22,7 +22,7 @@ class PadInput {
   // What the pads need of the game.
   struct Target {
     std::function<void(int key, bool down)> key;  // a key goes down or up, as on the keyboard
-    std::function<int()> screen;                  // the screen state the game is on
+    std::function<Screen()> screen;               // the screen the game is on
     std::function<TNkEdit*()> nameBeingEdited;    // the name edit taking letters, or nullptr
   };
   explicit PadInput(Target target);

@@ -2,155 +2,93 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
-#include "app/form1.h"
+#include "app/form_view.h"
+#include "app/menu_widgets.h"
+#include "app/pad_input.h"
+#include "app/screen_sprites.h"
+#include "app/screens/play_screen.h"
+#include "app/screens/way_out.h"
+#include "app/sound_setup.h"
 #include "codec/cp1251.h"
-#include "engine/image_list_item.h"
-#include "engine/sprite.h"
-#include "game/player.h"
 
 namespace nk {
+namespace {
 
-nlohmann::json makeSnapshot(const TForm1& form, int64_t frame) {
-  using nlohmann::json;
-  const TGameState& g = form.GameState;
-  json hiScores = json::array();
-  for (size_t i = 1; i < g.HiScores.size(); ++i) {
-    const THiScoreEntry& e = g.HiScores[i];
-    hiScores.push_back(
-        {{"Place", cp1251ToUtf8(e.Place)}, {"Name", cp1251ToUtf8(e.Name)}, {"Score", cp1251ToUtf8(e.Score)}});
-  }
-  auto texts = [](const std::vector<std::string>& list) {
-    json out = json::array();
-    for (const auto& s : list) out.push_back(cp1251ToUtf8(s));
-    return out;
-  };
-  json sprites = json::array();
-  for (int i = 0; i < form.NkSprite1->Count(); ++i) {
-    const TSprite& s = *form.NkSprite1->Items(i);
-    sprites.push_back({{"class", s.ClassName()},
-                       {"name", cp1251ToUtf8(s.Name)},
-                       {"image", s.Image != nullptr ? cp1251ToUtf8(s.Image->Name) : ""},
-                       {"x", s.X},
-                       {"y", s.Y},
-                       {"z", s.Z},
-                       {"frame", s.PatternIndex},
-                       {"visible", s.Visible},
-                       {"alpha", s.Alpha},
-                       {"dead", s.IsDead}});
-  }
-  json widgets = json::array();
-  for (const auto& list : form.NkGUI1->Lists()) {
-    for (const auto& w : list->Widgets()) {
-      const auto* edit = dynamic_cast<const TNkEdit*>(w.get());
-      const auto* button = dynamic_cast<const TNkButton*>(w.get());
-      widgets.push_back({{"list", cp1251ToUtf8(list->Name)},
-                         {"id", w->ID},
-                         {"name", cp1251ToUtf8(w->Name)},
-                         {"x", w->X},
-                         {"y", w->Y},
-                         {"visible", w->Visible},
-                         {"selected", w->Selected},
-                         {"focused", form.NkGUI1->Mouse.FocusID == w->ID},
-                         {"text", cp1251ToUtf8(edit != nullptr     ? edit->Text
-                                               : button != nullptr ? button->Caption
-                                                                   : "")}});
-    }
-  }
-  const TPlayState& play = form.Play;
-  json player = nullptr;
-  if (const TPlayer* p = play.player) {
-    player = {
-        {"column", p->Column},
-        {"row", p->Row},
-        {"roomPosition", p->RoomPosition},
-        {"money", p->Money},
-        {"keys", json::array({p->CarriedKeys[0], p->CarriedKeys[1], p->CarriedKeys[2], p->CarriedKeys[3]})},
-        {"x", p->X},
-        {"y", p->Y},
-        {"image", p->Image != nullptr ? cp1251ToUtf8(p->Image->Name) : ""},
-        {"frame", p->PatternIndex},
-        {"alpha", p->Alpha},
-        {"mirrored", p->FlipH}};
-  }
-  static constexpr const char* kActionNames[kActionCount] = {
-      "WalkThroughDoor", "WalkBack",   "OpenDoor",        "OpenBackDoor",       "RideLift", "LiftArrive",
-      "ClimbUp",         "ClimbDown",  "TakeKey",         "TakeMoney",          "TakeTime", "TakeLife",
-      "CrackSafe",       "MissingKey", "OpenDoorWithKey", "OpenBackDoorWithKey"};
-  json actions = json::array();
-  for (size_t a = 0; a < kActionCount; ++a) {
-    if (play.actions[a] != 0) actions.push_back(kActionNames[a]);
-  }
-  const TShareScreen& screen = *form.ShareScreen;
-  json shareButtons = json::array();
-  for (const TButton& b : screen.Buttons) {
-    shareButtons.push_back({{"action", cp1251ToUtf8(b.Action)},
-                            {"x", b.X},
-                            {"y", b.Y},
-                            {"width", b.Width},
-                            {"height", b.Height},
-                            {"hover", b.Hover},
-                            {"active", b.Active},
-                            {"visible", b.Visible}});
-  }
-  json pointer = nullptr;
-  if (const auto& p = screen.Pointer()) pointer = {{"x", p->x}, {"y", p->y}};
-  const json share = {{"valid", screen.Valid},
-                      {"problem", cp1251ToUtf8(screen.Problem)},
-                      {"countdown", screen.Countdown},
-                      {"number", screen.CountdownNumber()},
-                      {"pointer", pointer},
-                      {"buttons", shareButtons}};
-  const Journal& journal = form.host.journal();
-  json music = json::object();
-  for (size_t i = 0; i < form.Sound3D->ModList.Count(); ++i) {
-    const TModListItem& tune = form.Sound3D->ModList.Items(i);
-    music[tune.Name] = tune.Playing() ? "playing" : "stopped";
-  }
-  return json{
-      {"frame", frame},
-      {"framesPresented", form.host.device().presentedFrames()},
-      {"ScreenState", g.ScreenState},
-      {"Level", g.Level},
-      {"Lives", g.Lives},
-      {"Score", g.Score},
-      {"MenuIndex", g.MenuIndex},
-      {"RightHeld", g.RightHeld},
-      {"LeftHeld", g.LeftHeld},
-      {"FullScreen", g.FullScreen},
-      {"AppliedFullScreen", g.AppliedFullScreen},
-      {"MusicOn", g.MusicOn},
-      {"SoundOn", g.SoundOn},
-      {"PlayerName", cp1251ToUtf8(g.PlayerName)},
-      {"HiscoreName", cp1251ToUtf8(g.HiscoreName)},
-      {"HiScores", hiScores},
-      {"FirstGame", g.FirstGame},
-      {"TickCounter", g.TickCounter},
-      {"NewHiScore", g.NewHiScore},
-      {"timers",
-       {{"menu", form.NkTimer1->Enabled()},
-        {"game", form.GameTimer->Enabled()},
-        {"anim", form.AnimTimer->Enabled()},
-        {"clock", form.Timer1->Enabled()}}},
-      {"time", {{"minutes", play.timeMinutes}, {"seconds", play.timeSeconds}}},
-      {"SafeTaken", play.SafeTaken},
-      {"actions", actions},
-      {"stateCounter", play.stateCounter},
-      {"player", player},
-      {"origin", {{"x", play.grid.originX}, {"y", play.grid.originY}}},
-      {"sprites", sprites},
-      {"widgets", widgets},
-      {"sounds", form.Sounds.Played()},
-      {"music", music},
-      {"messages", texts(journal.messages)},
-      {"opened", texts(journal.opened)},
-      {"requests", texts(journal.requests)},
-      {"share", share},
-      {"pads", DescribePads(form.Pads)},
-  };
+using nlohmann::json;
+
+json texts(const std::vector<std::string>& list) {
+  json out = json::array();
+  for (const std::string& text : list) out.push_back(cp1251ToUtf8(text));
+  return out;
 }
 
-bool writeSnapshot(const TForm1& form, int64_t frame, const std::string& path) {
+// The game state record; the table without its unused entry 0.
+void describeGameState(const TGameState& game, json& out) {
+  json hiScores = json::array();
+  for (size_t i = 1; i < game.HiScores.size(); ++i) {
+    const THiScoreEntry& entry = game.HiScores[i];
+    hiScores.push_back({{"Place", cp1251ToUtf8(entry.Place)},
+                        {"Name", cp1251ToUtf8(entry.Name)},
+                        {"Score", cp1251ToUtf8(entry.Score)}});
+  }
+  out.update({{"ScreenState", static_cast<int>(game.ScreenState)},
+              {"Level", game.Level},
+              {"Lives", game.Lives},
+              {"Score", game.Score},
+              {"MenuIndex", game.MenuIndex},
+              {"RightHeld", game.RightHeld},
+              {"LeftHeld", game.LeftHeld},
+              {"FullScreen", game.FullScreen},
+              {"AppliedFullScreen", game.AppliedFullScreen},
+              {"MusicOn", game.MusicOn},
+              {"SoundOn", game.SoundOn},
+              {"PlayerName", cp1251ToUtf8(game.PlayerName)},
+              {"HiscoreName", cp1251ToUtf8(game.HiscoreName)},
+              {"HiScores", hiScores},
+              {"FirstGame", game.FirstGame},
+              {"TickCounter", game.TickCounter},
+              {"NewHiScore", game.NewHiScore}});
+}
+
+// Which of the window's timers run.
+json describeTimers(const FormView& form) {
+  return {{"menu", form.NkTimer1.Enabled()},
+          {"game", form.GameTimer.Enabled()},
+          {"anim", form.AnimTimer.Enabled()},
+          {"clock", form.Timer1.Enabled()}};
+}
+
+// What the game asked of the machine: message boxes, shell opens, web requests.
+void describeJournal(const Journal& journal, json& out) {
+  out["messages"] = texts(journal.messages);
+  out["opened"] = texts(journal.opened);
+  out["requests"] = texts(journal.requests);
+}
+
+}  // namespace
+
+nlohmann::json makeSnapshot(const FormView& form, int64_t frame) {
+  json snapshot = {{"frame", frame},
+                   {"ticks", form.ticks},
+                   {"framesPresented", form.device.presentedFrames()},
+                   {"deviceResets", form.NkScreen1.Resets()}};
+  describeGameState(form.GameState, snapshot);
+  snapshot["timers"] = describeTimers(form);
+  DescribePlay(form.Play, snapshot);
+  snapshot["sprites"] = DescribeSprites(form.NkSprite1);
+  snapshot["widgets"] = DescribeWidgets(form.NkGUI1);
+  snapshot["sounds"] = form.Sounds.Played();
+  snapshot["music"] = DescribeTunes(form.Sound3D);
+  describeJournal(form.journal, snapshot);
+  snapshot["share"] = DescribePromotion(form.ShareScreen);
+  snapshot["pads"] = DescribePads(form.Pads);
+  return snapshot;
+}
+
+bool writeSnapshot(const FormView& form, int64_t frame, const std::string& path) {
   // Written beside and moved into place, so whoever watches the file never reads half of one.
   const std::string partial = path + ".partial";
   bool written = false;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <nlohmann/json.hpp>
+
 namespace nk {
 namespace {
 
@@ -59,6 +61,15 @@ std::unique_ptr<TNkSound3D> MakeGameTunes(AudioOutput& output) {
     item.Loop = true;
   }
   return sound;
+}
+
+nlohmann::json DescribeTunes(const TNkSound3D& tunes) {
+  nlohmann::json out = nlohmann::json::object();
+  for (size_t i = 0; i < tunes.ModList.Count(); ++i) {
+    const TModListItem& tune = tunes.ModList.Items(i);
+    out[tune.Name] = tune.Playing() ? "playing" : "stopped";
+  }
+  return out;
 }
 
 }  // namespace nk

@@ -7,15 +7,15 @@
 #include <memory>
 
 #include "app/form1.h"
+#include "app/form_view.h"
 #include "platform/keys.h"
 #include "platform/software_device.h"
 #include "support/built_game_folder.h"
+#include "support/form_probe.h"
 #include "support/test_host.h"
 
 namespace nk {
 namespace {
-
-constexpr int kPlay = 12;
 
 struct PlayingGame {
   explicit PlayingGame(std::unique_ptr<RenderDevice> device) : host(std::move(device)) {
@@ -26,10 +26,11 @@ struct PlayingGame {
     form->FormCreate();
     form->FormShow();
     // Straight into play: no intro, no quick help.
-    form->GameState.FirstGame = false;
-    form->LeaveState(11);
-    form->EnterState(kPlay);
-    form->Timer1->SetEnabled(false);
+    FormProbe probe(*form);
+    probe.GameState.FirstGame = false;
+    form->LeaveState(Screen::LevelIntro);
+    form->EnterState(Screen::Play);
+    probe.Timer1.SetEnabled(false);
   }
   void frame() {
     const int phase = frames++ % 480;
@@ -51,7 +52,7 @@ void playFrames(benchmark::State& state, PlayingGame& game) {
     game.frame();
     if (recording != nullptr) recording->forget();
   }
-  if (game.form->GameState.ScreenState != kPlay) state.SkipWithError("the game left play");
+  if (game.form->view().GameState.ScreenState != Screen::Play) state.SkipWithError("the game left play");
   if (!game.host.journal().messages.empty()) state.SkipWithError(game.host.journal().messages[0].c_str());
 }
 

@@ -35,11 +35,11 @@ char32_t cp1251ToCodePoint(unsigned char b) {
   return kHigh[b - 0x80];
 }
 
-char cp1251FromCodePoint(char32_t cp) {
-  if (cp < 0x80) return static_cast<char>(cp);
-  if (cp >= 0x0410 && cp <= 0x044F) return static_cast<char>(0xC0 + (cp - 0x0410));
+char cp1251FromCodePoint(char32_t codePoint) {
+  if (codePoint < 0x80) return static_cast<char>(codePoint);
+  if (codePoint >= 0x0410 && codePoint <= 0x044F) return static_cast<char>(0xC0 + (codePoint - 0x0410));
   for (int b = 0x80; b < 0xC0; ++b) {
-    if (kHigh[b - 0x80] == cp) return static_cast<char>(b);
+    if (kHigh[b - 0x80] == codePoint) return static_cast<char>(b);
   }
   return '?';
 }

@@ -27,9 +27,10 @@ const std::string& TNkBitmapFont::DefaultCharacters() { return GameCharacters();
 void TNkBitmapFont::SetNkScreen(TNkScreen& screen) {
   screen_ = &screen;
   renderer_ = std::make_unique<TNkRenderer>(screen);
-  // Releasing the device leaves the atlas alone: nothing to do then.
+  // Releasing the device leaves the atlas alone, and the init after a reset makes the font's
+  // texture anew: nothing to do at either.
   screen.AddDeviceClient(
-      {TNkScreen::DeviceClient::Kind::BitmapFont, [this](TNkScreen&) { InitDevice(); }, {}});
+      {TNkScreen::DeviceClient::Kind::BitmapFont, [this](TNkScreen&) { InitDevice(); }, {}, {}});
 }
 
 void TNkBitmapFont::SetNkImageList(TNkImageList* list) {

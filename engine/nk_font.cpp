@@ -15,7 +15,12 @@ void TNkFont::SetNkScreen(TNkScreen& screen) {
   screen_ = &screen;
   renderer_ = std::make_unique<TNkRenderer>(screen);
   screen.AddDeviceClient({TNkScreen::DeviceClient::Kind::TextFont, [this](TNkScreen&) { InitDevice(); },
-                          [this] { ReleaseDevice(); }});
+                          [this] { ReleaseDevice(); },
+                          [this] {
+                            for (auto& [key, atlas] : atlases_) {
+                              if (atlas) atlas->releaseTexture();
+                            }
+                          }});
 }
 
 bool TNkFont::SetFont(std::string_view faceName, int size, const FontStyle& style) {

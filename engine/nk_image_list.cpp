@@ -14,7 +14,9 @@ void TNkImageList::SetNkScreen(TNkScreen& screen) {
                             renderer_->TakeDevice();
                             InitDevice(s.Device());
                           },
-                          [this] { ReleaseDevice(false); }});
+                          [this] { ReleaseDevice(false); },
+                          // Pictures are decoded again from their stored files.
+                          [this] { ReleaseDevice(true); }});
 }
 
 void TNkImageList::InitDevice(RenderDevice* device) {

@@ -128,11 +128,19 @@ bool TNkScreen::ResetDevice() {
   if (!initialised_) return false;
   deviceReleased();
   if (OnUnInit) OnUnInit();
-  if (host_.device().status() != DeviceStatus::Ready && !host_.device().reset()) return false;
+  if (host_.device().status() != DeviceStatus::Ready) {
+    if (!host_.device().reset()) return false;
+    if (!host_.device().texturesSurviveReset()) {
+      for (auto& c : clients_) {
+        if (c.texturesLost) c.texturesLost();
+      }
+    }
+  }
   host_.setCursorVisible(ShowMouseCursor);
   applyBlend();
   deviceInitialised();
   if (OnInit) OnInit();
+  ++resets_;
   return true;
 }
 

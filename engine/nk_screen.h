@@ -23,6 +23,8 @@ class TNkScreen {
     Kind kind;
     std::function<void(TNkScreen&)> init;
     std::function<void()> release;
+    // The device's reset lost every texture: let go of them, so that init makes them again.
+    std::function<void()> texturesLost;
   };
 
   explicit TNkScreen(Host& host);
@@ -83,6 +85,8 @@ class TNkScreen {
   void ToggleFullScreen();
   // A device reset with every component told before and after; false when the device cannot yet.
   bool ResetDevice();
+  // How many resets brought the device back.
+  int Resets() const { return resets_; }
   // The back-buffer size a device gets: full screen accepts only the classic modes, else 800 x 600.
   void BackBufferSize(int& width, int& height) const;
 
@@ -102,6 +106,7 @@ class TNkScreen {
   int bpp_ = 16;
   unsigned frequency_ = 0;
   int blendMode_ = 0;
+  int resets_ = 0;
   BlendFactor src_ = BlendFactor::SrcAlpha, dst_ = BlendFactor::InvSrcAlpha;
   bool inScene_ = false, active_ = false, initialised_ = false;
 };

@@ -30,6 +30,8 @@ class TextAtlas {
   // The texture on device, uploaded the first time it is asked for there; 0 when the device
   // refuses it.
   TextureId texture(RenderDevice& device);
+  // The device lost the texture; the next texture() uploads the glyphs again.
+  void releaseTexture() { texture_.reset(); }
 
  private:
   TextAtlas() = default;

@@ -9,11 +9,11 @@ namespace nk {
 class TPlayer;
 struct TLevelCell;
 
-// One tick of an action: t is the action's own tick count.
+// One tick of an action: what it works on, the action's own tick count, the burglar.
 struct ActionTick {
-  const ActionContext& c;
-  const int32_t t;
-  TPlayer& p;
+  const ActionContext& context;
+  const int32_t tick;
+  TPlayer& player;
 
   TLevelCell& cell() const;
   // A new picture for the burglar, starting at the frame.
@@ -27,20 +27,9 @@ struct ActionTick {
 
   // The end of an action: the rules tick comes back; he is fully visible (unless the action
   // has already seen to that), touches nothing and every key let go meanwhile is forgotten.
-  ActionEnd finish(Action a, bool showFully = true) const;
+  ActionEnd finish(Action action, bool showFully = true) const;
   // The end of a quick action: only the keys let go meanwhile are forgotten.
-  ActionEnd finishTaking(Action a) const;
+  ActionEnd finishTaking(Action action) const;
 };
-
-ActionEnd walkThroughDoor(const ActionTick& a, Action which);
-ActionEnd openDoor(const ActionTick& a, Action which);
-ActionEnd openDoorWithKey(const ActionTick& a, Action which);
-ActionEnd missingKey(const ActionTick& a);
-ActionEnd rideLift(const ActionTick& a);
-ActionEnd liftArrive(const ActionTick& a);
-ActionEnd climb(const ActionTick& a, Action which);
-ActionEnd takeKey(const ActionTick& a);
-ActionEnd takeThing(const ActionTick& a, Action which);
-ActionEnd crackSafe(const ActionTick& a);
 
 }  // namespace nk

@@ -1,87 +1,88 @@
-// Going through the doors: walking through, opening them with or without a key, and finding
-// the key missing.
+#include "game/door_actions.h"
 #include "audio/sound_board.h"
-#include "game/action_steps.h"
+
 #include "game/level_builder.h"
 #include "game/player.h"
 #include "game/world_objects.h"
 
 namespace nk {
 
-ActionEnd walkThroughDoor(const ActionTick& a, Action which) {
-  TPlayer& p = a.p;
+ActionEnd walkThroughDoor(const ActionTick& now, Action which) {
+  TPlayer& player = now.player;
   const bool back = which == Action::WalkBack;
-  if (a.t <= 128 && p.Alpha > 0) a.fadeOut();
-  if (a.t == 129) {
-    a.changeRoom(p.Column + (back ? -1 : 1), p.Row);
-    a.c.builder.ScrollWorld(back ? p.RoomPosition + 71 : p.RoomPosition - 200, 0);
-    TBackDoor& backDoor = *a.c.play.backDoor;
+  if (now.tick <= kWalkFadeOutTo && player.Alpha > 0) now.fadeOut();
+  if (now.tick == kWalkChangesRoom) {
+    now.changeRoom(player.Column + (back ? -1 : 1), player.Row);
+    now.context.builder.ScrollWorld(back ? player.RoomPosition + 71 : player.RoomPosition - 200, 0);
+    TBackDoor& backDoor = *now.context.play.backDoor;
     backDoor.SetX(backDoor.X + (back ? -200.0f : 200.0f));
-    p.Column += back ? -1 : 1;
-    p.RoomPosition = back ? 129 : 0;
-    p.SetAlpha(1);
+    player.Column += back ? -1 : 1;
+    player.RoomPosition = back ? kWalkBackRoomPosition : 0;
+    player.SetAlpha(1);
   }
-  if (a.t >= 130 && a.t <= 257 && p.Alpha > 0) a.fadeIn();
-  if (a.t <= 258 || p.Alpha != 255) return ActionEnd::Running;
-  a.finish(which);
-  if (a.cell().stored.hasGuard == 0) return ActionEnd::BackToPlay;
-  a.c.play.stateCounter = 0;
+  if (now.tick >= kWalkFadeInFrom && now.tick <= kWalkFadeInTo && player.Alpha > 0) now.fadeIn();
+  if (now.tick <= kWalkEndsAfter || player.Alpha != 255) return ActionEnd::Running;
+  now.finish(which);
+  if (now.cell().stored.hasGuard == 0) return ActionEnd::BackToPlay;
+  now.context.play.stateCounter = 0;
   return ActionEnd::Shot;
 }
 
 namespace {
 
 // The door is open: the one on the right in his room, or the one on the left seen as his back door.
-void openTheDoor(const ActionTick& a, bool back) {
-  TPlayState& play = a.c.play;
+void openTheDoor(const ActionTick& now, bool back) {
+  TPlayState& play = now.context.play;
   if (back) {
-    play.grid.cell(a.p.Column - 1, a.p.Row).stored.doorOpen = 1;
+    play.grid.cell(now.player.Column - 1, now.player.Row).stored.doorOpen = 1;
     play.backDoor->SetPatternIndex(2);
     return;
   }
-  TLevelCell& cell = a.cell();
+  TLevelCell& cell = now.cell();
   if (cell.door != nullptr) cell.door->SetPatternIndex(cell.door->PatternIndex + 1);
   cell.stored.doorOpen = 1;
 }
 
 // He looks round for seven frames before he touches a door.
-void lookRound(const ActionTick& a) {
-  if (a.t == 0) a.look("vor_oglyad", 0);
-  a.stepFrame(1, 210, 30);
+void lookRound(const ActionTick& now) {
+  if (now.tick == 0) now.look("vor_oglyad", 0);
+  now.stepFrame(1, kLookRoundTo, kDoorFrameEvery);
 }
 
 }  // namespace
 
-ActionEnd openDoor(const ActionTick& a, Action which) {
+ActionEnd openDoor(const ActionTick& now, Action which) {
   const bool back = which == Action::OpenBackDoor;
-  lookRound(a);
-  if (a.t == 211) {
-    a.c.sounds.PlayEffect("opendoor");
-    a.p.SetImage(a.c.world.image("vor_idet"));
-    if (!back) a.p.SetPatternIndex(0);
+  lookRound(now);
+  if (now.tick == kDoorSound) {
+    now.context.sounds.PlayEffect("opendoor");
+    now.player.SetImage(now.context.world.image("vor_idet"));
+    if (!back) now.player.SetPatternIndex(0);
   }
-  if (a.t == 232) openTheDoor(a, back);
-  return a.t > 232 ? a.finish(which) : ActionEnd::Running;
+  if (now.tick == kDoorOpens) openTheDoor(now, back);
+  return now.tick >= kOpenDoorEnd ? now.finish(which) : ActionEnd::Running;
 }
 
-ActionEnd openDoorWithKey(const ActionTick& a, Action which) {
-  lookRound(a);
-  if (a.t == 211) a.look("vor_openwithkey", 0);
-  a.stepFrame(240, 451, 30);
-  if (a.t == 453) {
-    a.c.sounds.PlayEffect("openwithkey");
-    a.look("vor_idet", 0);
+ActionEnd openDoorWithKey(const ActionTick& now, Action which) {
+  lookRound(now);
+  if (now.tick == kKeyTaken) now.look("vor_openwithkey", 0);
+  now.stepFrame(kKeyTurnsFrom, kKeyTurnsTo, kDoorFrameEvery);
+  if (now.tick == kKeySound) {
+    now.context.sounds.PlayEffect("openwithkey");
+    now.look("vor_idet", 0);
   }
-  if (a.t != 473) return ActionEnd::Running;
-  openTheDoor(a, which == Action::OpenBackDoorWithKey);
-  return a.finish(which);
+  if (now.tick != kOpenDoorWithKeyEnd) return ActionEnd::Running;
+  openTheDoor(now, which == Action::OpenBackDoorWithKey);
+  return now.finish(which);
 }
 
-ActionEnd missingKey(const ActionTick& a) {
-  TPlayState& play = a.c.play;
-  if (a.t == 0) play.think = new TThink(a.c.world, a.p);
-  if (a.t >= 1 && a.t <= 74 && play.think != nullptr) play.think->SetAlpha(play.think->Alpha + 2);
-  if (a.t != 75) return ActionEnd::Running;
+ActionEnd missingKey(const ActionTick& now) {
+  TPlayState& play = now.context.play;
+  if (now.tick == 0) play.think = new TThink(now.context.world, now.player);
+  if (now.tick >= 1 && now.tick <= kThinkFadeInTo && play.think != nullptr) {
+    play.think->SetAlpha(play.think->Alpha + 2);
+  }
+  if (now.tick != kMissingKeyEnd) return ActionEnd::Running;
   // The bubble stays up until his next command.
   play.action(Action::MissingKey) = 0;
   play.thinkShown = true;

@@ -2,14 +2,16 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "game/hi_scores.h"
+#include "game/screen_states.h"
 
 namespace nk {
 
 // The application's state for the whole run. Texts are Windows-1251.
 struct TGameState {
-  uint8_t ScreenState = 2;
+  Screen ScreenState = Screen::Title;
   bool FullScreen = false;         // display mode wanted; Config.cfg line 1
   bool MusicOn = true;             // line 2
   bool SoundOn = true;             // line 3
@@ -33,5 +35,14 @@ struct TGameState {
   bool NewHiScore = false;
   bool ScoreDialogDone = false;
 };
+
+// Keys act on release: whether this one was released since it was last acted on. Taking it
+// clears it.
+inline bool TakeReleased(TGameState& state, int key) {
+  return std::exchange(state.KeyReleased[static_cast<size_t>(key)], false);
+}
+
+// Forgets every release, so that none is acted on twice.
+inline void ClearKeyReleased(TGameState& state) { state.KeyReleased.fill(false); }
 
 }  // namespace nk

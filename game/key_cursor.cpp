@@ -13,18 +13,24 @@ namespace {
 // Where the cursor goes for a screen state and a focused entry. Mirror and scale of -1 leave the
 // sprite's own; y of -1 counts 80 + 70 a (the main menu's buttons).
 struct Place {
-  int state, entry, mirror;
+  Screen state;
+  int entry, mirror;
   float scale;
   int x, y;
 };
 constexpr Place kPlaces[] = {
-    {5, 0, 1, 0.7f, 200, 505}, {5, 1, 0, 0.7f, 375, 410},  {5, 2, 1, 0.7f, 325, 410},
-    {6, 0, 1, 0.7f, 270, 505}, {6, 1, 0, 0.7f, 368, 505},  {6, 2, 0, 1.0f, 420, 126},
-    {6, 3, 0, 1.0f, 420, 209}, {6, 4, 0, 1.0f, 420, 292},  {6, 5, 0, 0.6f, 330, 392},
-    {7, 0, -1, 0.4f, 17, 530}, {7, 1, -1, 0.4f, 275, 530}, {7, 2, -1, 0.4f, 538, 530},
+    {Screen::Help, 0, 1, 0.7f, 200, 505},      {Screen::Help, 1, 0, 0.7f, 375, 410},
+    {Screen::Help, 2, 1, 0.7f, 325, 410},      {Screen::Options, 0, 1, 0.7f, 270, 505},
+    {Screen::Options, 1, 0, 0.7f, 368, 505},   {Screen::Options, 2, 0, 1.0f, 420, 126},
+    {Screen::Options, 3, 0, 1.0f, 420, 209},   {Screen::Options, 4, 0, 1.0f, 420, 292},
+    {Screen::Options, 5, 0, 0.6f, 330, 392},   {Screen::HiScores, 0, -1, 0.4f, 17, 530},
+    {Screen::HiScores, 1, -1, 0.4f, 275, 530}, {Screen::HiScores, 2, -1, 0.4f, 538, 530},
 };
 
-bool isYesNoDialog(int state) { return state == 0 || state == 8 || state == 9 || state == 15; }
+bool isYesNoDialog(Screen state) {
+  return state == Screen::QuitDialog || state == Screen::ClearTable || state == Screen::ExitConfirm ||
+         state == Screen::ScoreDialog;
+}
 
 }  // namespace
 
@@ -35,26 +41,27 @@ void TKeyCurs::place(float scale, int x, int y) {
 }
 
 void TKeyCurs::Move(float) {
-  const int s = state_.ScreenState, a = state_.MenuIndex;
-  if (isYesNoDialog(s) && (a == 0 || a == 1)) {
-    FlipH = a == 0;
-    if (a == 0) {
+  const Screen screen = state_.ScreenState;
+  const int entry = state_.MenuIndex;
+  if (isYesNoDialog(screen) && (entry == 0 || entry == 1)) {
+    FlipH = entry == 0;
+    if (entry == 0) {
       place(0.4f, 422, 505);
     } else {
       place(0.4f, 335, 395);
     }
-    if (OnHighlight) OnHighlight(a);
+    if (OnHighlight) OnHighlight(entry);
     return;
   }
-  if (s == 3 && a != -1) {
-    place(-1, 60, 80 + 70 * a);
+  if (screen == Screen::MainMenu && entry != -1) {
+    place(-1, 60, 80 + 70 * entry);
     return;
   }
-  if (s == 6) ScaleX = ScaleY = 1.0f;  // an unlisted entry of the options keeps scale 1
-  for (const Place& p : kPlaces) {
-    if (p.state != s || p.entry != a) continue;
-    if (p.mirror >= 0) FlipH = p.mirror == 1;
-    place(p.scale, p.x, p.y);
+  if (screen == Screen::Options) ScaleX = ScaleY = 1.0f;  // an unlisted entry of the options keeps scale 1
+  for (const Place& spot : kPlaces) {
+    if (spot.state != screen || spot.entry != entry) continue;
+    if (spot.mirror >= 0) FlipH = spot.mirror == 1;
+    place(spot.scale, spot.x, spot.y);
     return;
   }
 }

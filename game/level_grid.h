@@ -60,6 +60,9 @@ struct TLevelGrid {
   TLevelCell& cell(int32_t column, int32_t row) {
     return cells[static_cast<size_t>(row)][static_cast<size_t>(column)];
   }
+  const TLevelCell& cell(int32_t column, int32_t row) const {
+    return cells[static_cast<size_t>(row)][static_cast<size_t>(column)];
+  }
   bool contains(int32_t column, int32_t row) const {
     return column >= 0 && column <= columnCount && row >= 0 && row <= lastRow;
   }

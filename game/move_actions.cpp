@@ -1,7 +1,7 @@
-// Changing floors: riding the lift and climbing the stairs.
 #include <cmath>
 
-#include "game/action_steps.h"
+#include "game/move_actions.h"
+
 #include "game/level_builder.h"
 #include "game/player.h"
 #include "game/world_objects.h"
@@ -9,100 +9,94 @@
 namespace nk {
 namespace {
 
-// The lift doors of the burglar's room open (+1) or close (-1) a step every 30 ticks.
-void stepLiftDoors(const ActionTick& a, int32_t first, int32_t last, int delta) {
-  TLift* lift = a.cell().lift;
-  if (lift != nullptr && a.t >= first && a.t <= last && a.t % 30 == 0)
+// The lift doors of the burglar's room open (+1) or close (-1) a step at a time.
+void stepLiftDoors(const ActionTick& now, int32_t first, int32_t last, int delta) {
+  TLift* lift = now.cell().lift;
+  if (lift != nullptr && now.tick >= first && now.tick <= last && now.tick % kLiftStepEvery == 0)
     lift->SetPatternIndex(lift->PatternIndex + delta);
 }
 
 }  // namespace
 
-ActionEnd rideLift(const ActionTick& a) {
-  TPlayer& p = a.p;
-  stepLiftDoors(a, 0, 60, 1);
-  if (a.t == 61) a.look("vor_oglyad", 0);
-  a.stepFrame(62, 270, 30);
-  if (a.t == 271) a.look("vor_idet", 0);
-  if (a.t >= 272 && a.t <= 399) a.fadeOut();
-  stepLiftDoors(a, 400, 490, -1);
-  if (a.t != 520) return ActionEnd::Running;
-  const LevelCellRecord& here = a.cell().stored;
+ActionEnd rideLift(const ActionTick& now) {
+  TPlayer& player = now.player;
+  stepLiftDoors(now, 0, kLiftDoorsOpenTo, 1);
+  if (now.tick == kLiftLooksRound) now.look("vor_oglyad", 0);
+  now.stepFrame(kLiftLooksRound + 1, kLiftLookRoundTo, kLiftStepEvery);
+  if (now.tick == kLiftWalksIn) now.look("vor_idet", 0);
+  if (now.tick >= kLiftFadeOutFrom && now.tick <= kLiftFadeOutTo) now.fadeOut();
+  stepLiftDoors(now, kLiftDoorsCloseFrom, kLiftDoorsCloseTo, -1);
+  if (now.tick != kLiftRideEnd) return ActionEnd::Running;
+  const LevelCellRecord& here = now.cell().stored;
   const int32_t column = here.liftTargetColumn, row = here.liftTargetRow;
-  const int32_t dc = p.Column - column, dr = p.Row - row;
-  a.changeRoom(column, row);
-  TBackDoor& backDoor = *a.c.play.backDoor;
+  const int32_t dc = player.Column - column, dr = player.Row - row;
+  now.changeRoom(column, row);
+  TBackDoor& backDoor = *now.context.play.backDoor;
   backDoor.SetX(backDoor.X - 200.0f * static_cast<float>(dc));
   backDoor.SetY(backDoor.Y - 200.0f * static_cast<float>(dr));
-  a.c.builder.ScrollWorld(200 * dc, 200 * dr);
-  p.Column = column;
-  p.Row = row;
-  a.c.play.action(Action::RideLift) = 0;
-  a.c.play.action(Action::LiftArrive) = 1;
-  a.c.play.stateCounter = 0;
+  now.context.builder.ScrollWorld(200 * dc, 200 * dr);
+  player.Column = column;
+  player.Row = row;
+  now.context.play.action(Action::RideLift) = 0;
+  now.context.play.action(Action::LiftArrive) = 1;
+  now.context.play.stateCounter = 0;
   return ActionEnd::Running;
 }
 
-ActionEnd liftArrive(const ActionTick& a) {
-  stepLiftDoors(a, 1, 60, 1);
-  if (a.t >= 101 && a.t <= 227) a.fadeIn();
-  stepLiftDoors(a, 239, 270, -1);
-  return a.t == 300 ? a.finish(Action::LiftArrive) : ActionEnd::Running;
+ActionEnd liftArrive(const ActionTick& now) {
+  stepLiftDoors(now, kArriveDoorsOpenFrom, kArriveDoorsOpenTo, 1);
+  if (now.tick >= kArriveFadeInFrom && now.tick <= kArriveFadeInTo) now.fadeIn();
+  stepLiftDoors(now, kArriveDoorsCloseFrom, kArriveDoorsCloseTo, -1);
+  return now.tick == kArriveEnd ? now.finish(Action::LiftArrive) : ActionEnd::Running;
 }
 
 namespace {
 
-// On the stairs he moves a pixel a tick and changes feet every 10 ticks.
-void climbStep(const ActionTick& a, int dy) {
-  a.p.SetY(a.p.Y + static_cast<float>(dy));
-  if (a.t % 10 == 0) a.p.SetPatternIndex(a.p.PatternIndex + 1 == 2 ? 0 : a.p.PatternIndex + 1);
+// On the stairs he moves a pixel a tick and changes feet now and then.
+void climbStep(const ActionTick& now, int dy) {
+  now.player.SetY(now.player.Y + static_cast<float>(dy));
+  if (now.tick % kClimbStepEvery == 0)
+    now.player.SetPatternIndex(now.player.PatternIndex + 1 == 2 ? 0 : now.player.PatternIndex + 1);
 }
 
 // He steps beside the stairs before climbing: the world slides under him, his place in the room with it.
-void alignWithStairs(const ActionTick& a, const TStairs* stairs) {
-  TPlayer& p = a.p;
-  const double s = stairs == nullptr ? 0.0 : p.X - stairs->X + (p.FacingLeft ? 5.0 : -15.0);
-  const auto shift = static_cast<int32_t>(std::lround(s));
-  a.c.builder.ScrollWorld(shift, 0);
-  p.RoomPosition -= shift;
+void alignWithStairs(const ActionTick& now, const TStairs* stairs) {
+  TPlayer& player = now.player;
+  const double offset = stairs == nullptr ? 0.0 : player.X - stairs->X + (player.FacingLeft ? 5.0 : -15.0);
+  const auto shift = static_cast<int32_t>(std::lround(offset));
+  now.context.builder.ScrollWorld(shift, 0);
+  player.RoomPosition -= shift;
 }
-
-// The ticks of a climb that differ between up and down.
-struct Climb {
-  int dy;  // per climbing tick
-  int32_t firstEnd, fadeOutFrom, arrive, secondFrom, secondEnd;
-  float startY, arriveY;  // startY < 0: he starts where he stands
-};
-constexpr Climb kUp{-1, 69, 71, 198, 329, 357, -1.0f, 235.0f};
-constexpr Climb kDown{1, 29, 31, 158, 288, 356, 215.0f, 190.0f};
 
 }  // namespace
 
-ActionEnd climb(const ActionTick& a, Action which) {
-  TPlayer& p = a.p;
+ActionEnd climb(const ActionTick& now, Action which) {
+  TPlayer& player = now.player;
   const bool up = which == Action::ClimbUp;
-  const Climb& k = up ? kUp : kDown;
-  if (a.t == 0) {
-    p.SetImage(a.c.world.image("vor_onstairs"));
-    alignWithStairs(a, up ? a.cell().stairsUp : a.cell().stairsDown);
-    if (k.startY >= 0) p.SetY(k.startY);
-    p.SetPatternIndex(0);
+  const Climb& ticks = up ? kClimbUp : kClimbDown;
+  if (now.tick == 0) {
+    player.SetImage(now.context.world.image("vor_onstairs"));
+    alignWithStairs(now, up ? now.cell().stairsUp : now.cell().stairsDown);
+    if (ticks.startY >= 0) player.SetY(ticks.startY);
+    player.SetPatternIndex(0);
   }
-  if ((a.t >= 1 && a.t <= k.firstEnd) || (a.t >= k.secondFrom && a.t <= k.secondEnd)) climbStep(a, k.dy);
-  if (a.t >= k.fadeOutFrom && a.t < k.arrive) a.fadeOut();
-  if (a.t == k.arrive) {
-    a.changeRoom(p.Column, p.Row + k.dy);
-    TBackDoor& backDoor = *a.c.play.backDoor;
-    backDoor.SetY(backDoor.Y + 200.0f * static_cast<float>(k.dy));
-    a.c.builder.ScrollWorld(0, -200 * k.dy);
-    p.SetY(k.arriveY);
-    p.Row += k.dy;
+  if ((now.tick >= 1 && now.tick <= ticks.firstEnd) ||
+      (now.tick >= ticks.secondFrom && now.tick <= ticks.secondEnd))
+    climbStep(now, ticks.dy);
+  if (now.tick >= ticks.fadeOutFrom && now.tick < ticks.arrive) now.fadeOut();
+  if (now.tick == ticks.arrive) {
+    now.changeRoom(player.Column, player.Row + ticks.dy);
+    TBackDoor& backDoor = *now.context.play.backDoor;
+    backDoor.SetY(backDoor.Y + 200.0f * static_cast<float>(ticks.dy));
+    now.context.builder.ScrollWorld(0, -200 * ticks.dy);
+    player.SetY(ticks.arriveY);
+    player.Row += ticks.dy;
   }
-  if (a.t > k.arrive && a.t <= k.arrive + 128) a.fadeIn();
-  if (a.t != 358) return ActionEnd::Running;
-  p.SetY(260.0f);
-  a.look("vor_idet", 0);
-  return a.finish(which, /*showFully=*/false);
+  if (now.tick > ticks.arrive && now.tick <= ticks.arrive + kClimbFadeInTicks) now.fadeIn();
+  if (now.tick != kClimbEnd) return ActionEnd::Running;
+  player.SetY(260.0f);
+  now.look("vor_idet", 0);
+  return now.finish(which, /*showFully=*/false);
 }
 
 }  // namespace nk

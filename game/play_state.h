@@ -35,6 +35,14 @@ enum class Action : uint8_t {
 };
 inline constexpr size_t kActionCount = 16;
 
+// The actions' names, in the enum's order: the snapshot lists the running one by its name.
+inline constexpr std::array<const char*, kActionCount> kActionNames = {
+    "WalkThroughDoor", "WalkBack",   "OpenDoor",        "OpenBackDoor",       "RideLift", "LiftArrive",
+    "ClimbUp",         "ClimbDown",  "TakeKey",         "TakeMoney",          "TakeTime", "TakeLife",
+    "CrackSafe",       "MissingKey", "OpenDoorWithKey", "OpenBackDoorWithKey"};
+static_assert(static_cast<size_t>(Action::OpenBackDoorWithKey) + 1 == kActionCount,
+              "every action has its flag and its name");
+
 // The level being played: the house and what play keeps track of. Sprites belong to the engine.
 struct TPlayState {
   TLevelGrid grid;
@@ -54,6 +62,7 @@ struct TPlayState {
 
   bool busy() const;  // any action running, or the safe's tally pending
   uint8_t& action(Action a) { return actions[static_cast<size_t>(a)]; }
+  uint8_t action(Action a) const { return actions[static_cast<size_t>(a)]; }
 };
 
 }  // namespace nk

@@ -33,39 +33,39 @@ void TPlayer::ClearTouching() {
       AtLift = false;
 }
 
-void TPlayer::OnCollision(TSprite& s, int, int) {
-  if (dynamic_cast<TLaser*>(&s) != nullptr && s.Y > 270) {
-    const int d = static_cast<int>(X - s.X) - patternWidth(s) / 2;
+void TPlayer::OnCollision(TSprite& other, int, int) {
+  if (dynamic_cast<TLaser*>(&other) != nullptr && other.Y > kLaserCatchLine) {
+    const int d = static_cast<int>(X - other.X) - patternWidth(other) / 2;
     if (-patternWidth(*this) < d && d < 0 && OnCaughtByLaser) OnCaughtByLaser();
   }
-  if (dynamic_cast<TMoney*>(&s) != nullptr) {
+  if (dynamic_cast<TMoney*>(&other) != nullptr) {
     AtMoney = true;
-    TouchedMoneyKind = kindFromName(s.Name);
+    TouchedMoneyKind = kindFromName(other.Name);
   }
-  if (dynamic_cast<TKey*>(&s) != nullptr) {
+  if (dynamic_cast<TKey*>(&other) != nullptr) {
     AtKey = true;
-    TouchedKeyKind = kindFromName(s.Name);
+    TouchedKeyKind = kindFromName(other.Name);
     return;
   }
-  if (dynamic_cast<TDoor*>(&s) != nullptr && s.X > X && std::abs(RoomPosition - 150) < 6) {
+  if (dynamic_cast<TDoor*>(&other) != nullptr && other.X > X && std::abs(RoomPosition - 150) < 6) {
     AtDoor = true;
     return;
   }
-  if (dynamic_cast<TSeif*>(&s) != nullptr) {
+  if (dynamic_cast<TSeif*>(&other) != nullptr) {
     AtSafe = true;
-  } else if (dynamic_cast<TPrizLife*>(&s) != nullptr) {
+  } else if (dynamic_cast<TPrizLife*>(&other) != nullptr) {
     AtLifePrize = true;
-  } else if (dynamic_cast<TPrizTime*>(&s) != nullptr) {
+  } else if (dynamic_cast<TPrizTime*>(&other) != nullptr) {
     AtTimePrize = true;
-  } else if (dynamic_cast<TBackDoor*>(&s) != nullptr && RoomPosition < 6) {
+  } else if (dynamic_cast<TBackDoor*>(&other) != nullptr && RoomPosition < 6) {
     AtBackDoor = true;
-  } else if (dynamic_cast<TLift*>(&s) != nullptr && s.X - 20 < X &&
-             X < s.X + static_cast<float>(s.Width) - 60) {
+  } else if (dynamic_cast<TLift*>(&other) != nullptr && other.X - 20 < X &&
+             X < other.X + static_cast<float>(other.Width) - 60) {
     AtLift = true;
-  } else if (dynamic_cast<TStairs*>(&s) != nullptr && s.X - 20 < X &&
-             X < s.X + static_cast<float>(s.Width) - 50) {
-    if (s.Name == "stairsup") AtStairsUp = true;
-    if (s.Name == "stairsdown") AtStairsDown = true;
+  } else if (dynamic_cast<TStairs*>(&other) != nullptr && other.X - 20 < X &&
+             X < other.X + static_cast<float>(other.Width) - 50) {
+    if (other.Name == "stairsup") AtStairsUp = true;
+    if (other.Name == "stairsdown") AtStairsDown = true;
   }
 }
 

@@ -127,7 +127,7 @@ void TLaser::Move(float) {
   if (Speed > 0 && Travelled >= Range) {
     Speed = -Speed;
     SetY(Y - 1);
-  } else if (Speed <= 0 && Travelled <= 5) {
+  } else if (Speed <= 0 && Travelled <= kLaserTurnBack) {
     Speed = -Speed;
     SetY(Y + 1);
   } else {
@@ -150,8 +150,8 @@ TPanel::TPanel(const World& w, int x, int y, int) : TSprite(w.sprites) {
   placeSprite(*this, w.image("panel"), "panel", 700, 0, x, y, Hit::None);
 }
 
-TPlayerKeys::TPlayerKeys(const World& w, int x, int y, int kind) : TSprite(w.sprites) {
-  placeSprite(*this, w.image("playerkeys"), "playerkeys", 710, kind, x, y, Hit::Precise);
+TPlayerKeys::TPlayerKeys(const World& world, int x, int y, int kind) : TSprite(world.sprites) {
+  placeSprite(*this, world.image("playerkeys"), "playerkeys", 710, kind, x, y, Hit::Precise);
   Visible = false;
 }
 

@@ -111,7 +111,7 @@ class TPanel : public TSprite {
 // The icon of a carried key (frame = kind), hidden until the key is carried.
 class TPlayerKeys : public TSprite {
  public:
-  TPlayerKeys(const World& world, int x, int y, int frame = 0);
+  TPlayerKeys(const World& world, int x, int y, int kind = 0);
   const char* ClassName() const override { return "TPlayerKeys"; }
 };
 
@@ -158,15 +158,20 @@ class TStairs : public TSprite {
 };
 
 // The laser beam sweeping down and up; it flickers between its two frames.
+// A laser beam sweeps down and up its room at this speed (pixels a move) over this range, turning
+// back this close to the top; it catches the burglar only below the catch line.
+inline constexpr double kLaserSpeed = 1.2, kLaserRange = 110.0, kLaserTurnBack = 5.0;
+inline constexpr float kLaserCatchLine = 270;
+
 class TLaser : public TSprite {
  public:
   TLaser(const World& world, int x, int y);
   const char* ClassName() const override { return "TLaser"; }
   void Move(float delta) override;
 
-  double Speed = 1.2;
+  double Speed = kLaserSpeed;
   double Travelled = 0;
-  double Range = 110.0;
+  double Range = kLaserRange;
   int32_t MoveCounter = 0;
   bool Moving = true;
 };

@@ -5,25 +5,25 @@ namespace nk {
 void DeferredDevice::clear(uint32_t argb) {
   if (direct_) return soft_.clear(argb);
   // Whatever this frame drew before is gone; the state it set is not.
-  current_ = {blend_, Bind{bound_}, Clear{argb}};
+  current_.commands = {blend_, Bind{bound_, 0}, Clear{argb}};
   currentCleared_ = true;
 }
 
 void DeferredDevice::setBlend(BlendFactor src, BlendFactor dst) {
   blend_ = {src, dst};
   if (direct_) return soft_.setBlend(src, dst);
-  current_.emplace_back(blend_);
+  current_.commands.emplace_back(blend_);
 }
 
 void DeferredDevice::bindTexture(TextureId id) {
   bound_ = id;
   if (direct_) return soft_.bindTexture(id);
-  current_.emplace_back(Bind{id});
+  current_.commands.emplace_back(Bind{id, 0});
 }
 
 void DeferredDevice::drawFan(const QuadVertices& quad) {
   if (direct_) return soft_.drawFan(quad);
-  current_.emplace_back(quad);
+  current_.commands.emplace_back(quad);
 }
 
 void DeferredDevice::present() {
@@ -40,7 +40,7 @@ void DeferredDevice::present() {
     soft_.present();
     direct_ = false;
   }
-  current_.clear();
+  current_.commands.clear();
   currentCleared_ = false;
 }
 
@@ -60,8 +60,8 @@ std::vector<uint32_t> DeferredDevice::readFrame() {
 }
 
 void DeferredDevice::drawKeptFrames() {
-  for (const Frame& frame : kept_) {
-    replay(frame);
+  for (const FrameCommands& frame : kept_) {
+    frame.replay(soft_);
     soft_.present();
   }
   kept_.clear();
@@ -70,25 +70,11 @@ void DeferredDevice::drawKeptFrames() {
 void DeferredDevice::catchUp() {
   if (direct_) return;
   drawKeptFrames();
-  replay(current_);
-  current_.clear();
+  current_.replay(soft_);
+  current_.commands.clear();
   soft_.setBlend(blend_.src, blend_.dst);
   soft_.bindTexture(bound_);
   direct_ = true;
-}
-
-void DeferredDevice::replay(const Frame& frame) {
-  for (const Command& command : frame) {
-    if (const auto* b = std::get_if<Blend>(&command)) {
-      soft_.setBlend(b->src, b->dst);
-    } else if (const auto* t = std::get_if<Bind>(&command)) {
-      soft_.bindTexture(t->id);
-    } else if (const auto* c = std::get_if<Clear>(&command)) {
-      soft_.clear(c->argb);
-    } else {
-      soft_.drawFan(std::get<QuadVertices>(command));
-    }
-  }
 }
 
 }  // namespace nk

@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
-#include <variant>
 #include <vector>
 
+#include "platform/frame_commands.h"
 #include "platform/software_device.h"
 
 namespace nk {
@@ -34,19 +34,10 @@ class DeferredDevice final : public RenderDevice {
   std::vector<uint32_t> readFrame() override;
 
  private:
-  struct Blend {
-    BlendFactor src, dst;
-  };
-  struct Bind {
-    TextureId id;
-  };
-  struct Clear {
-    uint32_t argb;
-  };
-  using Command = std::variant<Blend, Bind, Clear, QuadVertices>;
-  using Frame = std::vector<Command>;
+  using Blend = FrameCommands::Blend;
+  using Bind = FrameCommands::Bind;
+  using Clear = FrameCommands::Clear;
 
-  void replay(const Frame& frame);
   void drawKeptFrames();
   // Draws every kept frame and the current one; the rest of this frame goes straight through.
   void catchUp();
@@ -54,8 +45,8 @@ class DeferredDevice final : public RenderDevice {
   SoftwareDevice soft_;
   // Presented frames not drawn yet, oldest first. Each begins with a clear, so only the last
   // two matter: they are the contents of the two swapped buffers.
-  std::vector<Frame> kept_;
-  Frame current_;
+  std::vector<FrameCommands> kept_;
+  FrameCommands current_;
   bool currentCleared_ = false;
   bool direct_ = false;  // this frame is drawn as it comes
   Blend blend_{BlendFactor::SrcAlpha, BlendFactor::InvSrcAlpha};

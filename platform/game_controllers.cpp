@@ -68,7 +68,7 @@ std::unique_ptr<GameControllers> GameControllers::start(const std::string& mappi
 }
 
 GameControllers::~GameControllers() {
-  for (const auto& [id, controller] : open_) SDL_GameControllerClose(controller);
+  for (int id : open_) SDL_GameControllerClose(SDL_GameControllerFromInstanceID(id));
   SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
@@ -79,10 +79,10 @@ void GameControllers::openPresent(WindowEvents& events) {
 void GameControllers::open(int deviceIndex, WindowEvents& events) {
   // SDL announces the pads there at start as well, which the run has opened by then.
   const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(deviceIndex);
-  if (id < 0 || open_.count(id) != 0 || !SDL_IsGameController(deviceIndex)) return;
+  if (id < 0 || open_.contains(id) || !SDL_IsGameController(deviceIndex)) return;
   SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
   if (controller == nullptr) return;
-  open_[id] = controller;
+  open_.insert(id);
   const char* name = SDL_GameControllerName(controller);
   events.padAdded(id, utf8ToCp1251(name != nullptr ? name : ""));
 }
@@ -91,19 +91,18 @@ bool GameControllers::handle(const SDL_Event& e, WindowEvents& events) {
   switch (e.type) {
     case SDL_CONTROLLERDEVICEADDED: open(e.cdevice.which, events); return true;
     case SDL_CONTROLLERDEVICEREMOVED:
-      if (const auto it = open_.find(e.cdevice.which); it != open_.end()) {
-        SDL_GameControllerClose(it->second);
-        open_.erase(it);
+      if (open_.erase(e.cdevice.which) != 0) {
+        SDL_GameControllerClose(SDL_GameControllerFromInstanceID(e.cdevice.which));
         events.padRemoved(e.cdevice.which);
       }
       return true;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
-      if (const auto button = padButton(e.cbutton.button); button && open_.count(e.cbutton.which) != 0)
+      if (const auto button = padButton(e.cbutton.button); button && open_.contains(e.cbutton.which))
         events.padButton(e.cbutton.which, *button, e.type == SDL_CONTROLLERBUTTONDOWN);
       return true;
     case SDL_CONTROLLERAXISMOTION:
-      if (const auto axis = padAxis(e.caxis.axis); axis && open_.count(e.caxis.which) != 0)
+      if (const auto axis = padAxis(e.caxis.axis); axis && open_.contains(e.caxis.which))
         events.padAxis(e.caxis.which, *axis, e.caxis.value);
       return true;
     default: return false;

@@ -1,12 +1,11 @@
 #pragma once
-#include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
 union SDL_Event;
-struct _SDL_GameController;
 
 namespace nk {
 
@@ -41,7 +40,7 @@ class GameControllers {
   GameControllers() = default;
   void open(int deviceIndex, WindowEvents& events);
 
-  std::map<int, _SDL_GameController*> open_;  // by SDL's instance id, which the game sees as the pad's
+  std::set<int> open_;  // SDL's instance ids of the pads open, which the game sees as their numbers
 };
 
 }  // namespace nk

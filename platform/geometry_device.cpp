@@ -83,19 +83,17 @@ class GeometryDevice final : public RenderDevice {
   int maxTextureSize() const override { return maxTexture_; }
   TextureId createTexture(int width, int height) override {
     if (width < 1 || height < 1 || width > maxTexture_ || height > maxTexture_) return 0;
-    Texture t{nullptr, width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, 0)};
-    if (!upload(t)) return 0;
+    SDL_Texture* texture =
+        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width, height);
+    if (texture == nullptr) return 0;
+    SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
     const TextureId id = nextTexture_++;
-    textures_.emplace(id, std::move(t));
+    textures_.emplace(id, Texture{texture, width});
     return id;
   }
   void updateTexture(TextureId id, const uint32_t* argb) override {
     auto it = textures_.find(id);
-    if (it == textures_.end()) return;
-    std::copy_n(argb, it->second.pixels.size(), it->second.pixels.begin());
-    if (it->second.texture != nullptr) {
-      SDL_UpdateTexture(it->second.texture, nullptr, argb, it->second.width * 4);
-    }
+    if (it != textures_.end()) SDL_UpdateTexture(it->second.texture, nullptr, argb, it->second.width * 4);
   }
   void destroyTexture(TextureId id) override {
     auto it = textures_.find(id);
@@ -105,35 +103,24 @@ class GeometryDevice final : public RenderDevice {
     textures_.erase(it);
   }
   DeviceStatus status() override { return lost_ ? DeviceStatus::NeedsReset : DeviceStatus::Ready; }
-  // A texture that does not come back leaves the device lost, to be tried again at the next frame.
+  // The textures are gone with the old device; their owners make them again from their pictures.
   bool reset() override {
-    bool complete = true;
-    for (auto& [id, t] : textures_) {
-      SDL_DestroyTexture(t.texture);
-      complete = upload(t) && complete;
-    }
+    for (auto& [id, t] : textures_) SDL_DestroyTexture(t.texture);
+    textures_.clear();
     bound_ = nullptr;
     SDL_RenderSetLogicalSize(renderer_, width_, height_);
-    lost_ = !complete;
-    return complete;
+    lost_ = false;
+    return true;
   }
+  bool texturesSurviveReset() const override { return false; }
   std::vector<uint32_t> readFrame() override { return {}; }
   void markLost() { lost_ = true; }
 
  private:
   struct Texture {
     SDL_Texture* texture;
-    int width, height;
-    std::vector<uint32_t> pixels;
+    int width;
   };
-  bool upload(Texture& t) {
-    t.texture =
-        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, t.width, t.height);
-    if (t.texture == nullptr) return false;
-    SDL_SetTextureScaleMode(t.texture, SDL_ScaleModeNearest);
-    SDL_UpdateTexture(t.texture, nullptr, t.pixels.data(), t.width * 4);
-    return true;
-  }
 
   SDL_Renderer* renderer_;
   int width_, height_;

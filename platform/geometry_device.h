@@ -8,8 +8,8 @@ struct SDL_Renderer;
 namespace nk {
 
 // SDL's renderer with per-vertex coloured geometry and custom blend factors, taking the renderer
-// over. Textures keep their pixels so that a lost device gets them back; a texture SDL cannot make
-// is no texture (id 0), never a blank that draws white.
+// over. It keeps no copy of a texture's pixels: a reset loses every texture, and their owners make
+// them again. A texture SDL cannot make is no texture (id 0), never a blank that draws white.
 std::unique_ptr<RenderDevice> makeGeometryDevice(SDL_Renderer* renderer, int width, int height);
 
 // Whether the renderer offers the blend factors the game draws with.

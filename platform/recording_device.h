@@ -15,7 +15,7 @@ class RecordingDevice final : public RenderDevice {
     QuadVertices quad;
   };
 
-  RecordingDevice(int width = 800, int height = 600) : width_(width), height_(height) {}
+  explicit RecordingDevice(int width = 800, int height = 600) : width_(width), height_(height) {}
 
   int width() const override { return width_; }
   int height() const override { return height_; }

@@ -62,6 +62,9 @@ class RenderDevice {
   virtual DeviceStatus status() = 0;
   // Recovers a device whose status is NeedsReset; false when it cannot yet.
   virtual bool reset() = 0;
+  // Whether textures come through a reset with their pixels; a device that keeps no copy loses
+  // them, and their owners make them again.
+  virtual bool texturesSurviveReset() const { return true; }
 
   // The last presented frame as ARGB (alpha 255); empty when the device cannot read back.
   virtual std::vector<uint32_t> readFrame() = 0;

@@ -10,10 +10,12 @@ namespace {
 
 std::atomic<bool> quitAsked{false};
 std::atomic<bool> snapshotAsked{false};
+std::atomic<bool> deviceLossAsked{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "the handlers may only touch lock-free flags");
 
 void onQuit(int) { quitAsked = true; }
 void onSnapshot(int) { snapshotAsked = true; }
+void onDeviceLoss(int) { deviceLossAsked = true; }
 
 void handle(int signal, void (*handler)(int)) {
   struct sigaction action {};
@@ -32,10 +34,13 @@ void installRunSignals() {
   handle(SIGTERM, onQuit);
   handle(SIGINT, onQuit);
   handle(SIGUSR1, onSnapshot);
+  handle(SIGUSR2, onDeviceLoss);
 }
 
 bool quitSignalled() { return quitAsked; }
 
 bool takeSnapshotRequest() { return snapshotAsked.exchange(false); }
+
+bool takeDeviceLossRequest() { return deviceLossAsked.exchange(false); }
 
 }  // namespace nk

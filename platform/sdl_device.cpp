@@ -2,7 +2,10 @@
 
 #include <SDL.h>
 
+#include <string_view>
+
 #include "platform/geometry_device.h"
+#include "platform/paced_device.h"
 #include "platform/software_device.h"
 
 namespace nk {
@@ -37,10 +40,14 @@ class PresentingSoftwareDevice final : public SoftwareDevice {
   SDL_Texture* frame_;
 };
 
-}  // namespace
+int displayRefreshRate(SDL_Window* window) {
+  SDL_DisplayMode mode;
+  if (SDL_GetWindowDisplayMode(window, &mode) != 0) return 0;
+  return mode.refresh_rate;
+}
 
-std::unique_ptr<RenderDevice> createWindowDevice(SDL_Window* window, int width, int height,
-                                                 std::string& failure) {
+std::unique_ptr<RenderDevice> makeDisplayDevice(SDL_Window* window, int width, int height,
+                                                std::string& failure) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
   if (renderer != nullptr && offersCustomBlending(renderer))
@@ -57,6 +64,27 @@ std::unique_ptr<RenderDevice> createWindowDevice(SDL_Window* window, int width, 
   if (!accelerated.empty()) failure += "the accelerated renderer failed (" + accelerated + "),\n";
   failure += std::string("the software renderer failed (") + SDL_GetError() + ").";
   return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<RenderDevice> createWindowDevice(SDL_Window* window, int width, int height,
+                                                 const Clock& clock, std::string& failure) {
+  std::unique_ptr<RenderDevice> device = makeDisplayDevice(window, width, height, failure);
+  if (!device) return nullptr;
+  // Pacing off: every tick's frame is presented as the game draws it, for comparing the two.
+  const char* pacing = SDL_getenv("NOKTURO_PACING");
+  if (pacing != nullptr && std::string_view(pacing) == "off") return device;
+  return std::make_unique<PacedDevice>(std::move(device), clock, displayRefreshRate(window));
+}
+
+void markWindowDeviceLost(RenderDevice& device) {
+  auto* paced = dynamic_cast<PacedDevice*>(&device);
+  markGeometryDeviceLost(paced != nullptr ? paced->display() : device);
+}
+
+void displayChanged(RenderDevice& device, SDL_Window* window) {
+  if (auto* paced = dynamic_cast<PacedDevice*>(&device)) paced->setRefreshRate(displayRefreshRate(window));
 }
 
 }  // namespace nk

@@ -10,7 +10,7 @@
 
 #include "platform/text_file.h"
 
-extern char** environ;
+extern char** environ;  // NOLINT(readability-redundant-declaration): POSIX asks us to declare it
 
 namespace nk {
 namespace {

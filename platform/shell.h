@@ -19,6 +19,6 @@ std::string launchablePath(const std::string& path);
 // The system's "open" of a file (UTF-8 path): a .url shortcut opens its URL, an executable runs
 // with the given parameters, anything else goes to the desktop's opener. Never waits, never
 // goes through a shell; false when nothing could be started.
-bool openWithSystem(const std::string& path, const std::string& parameters);
+bool openWithSystem(const std::string& name, const std::string& parameters);
 
 }  // namespace nk

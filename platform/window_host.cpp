@@ -10,7 +10,6 @@
 #include "codec/cp1251.h"
 #include "platform/files.h"
 #include "platform/game_controllers.h"
-#include "platform/geometry_device.h"
 #include "platform/keys.h"
 #include "platform/run_signals.h"
 #include "platform/sdl_device.h"
@@ -62,7 +61,7 @@ std::unique_ptr<WindowHost> WindowHost::create(const std::string& title, int wid
     failure.reason = std::string("cannot create the window (") + SDL_GetError() + ")";
     return nullptr;
   }
-  impl->device = createWindowDevice(impl->window, width, height, failure.reason);
+  impl->device = createWindowDevice(impl->window, width, height, impl->clock, failure.reason);
   if (!impl->device) {
     failure.noDevice = true;
     return nullptr;
@@ -160,8 +159,9 @@ void WindowHost::Impl::handle(const SDL_Event& e, WindowEvents& events) {
     case SDL_WINDOWEVENT:
       if (e.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
       if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) events.activated();
+      if (e.window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED) displayChanged(*device, window);
       break;
-    case SDL_RENDER_DEVICE_RESET: markGeometryDeviceLost(*device); break;
+    case SDL_RENDER_DEVICE_RESET: markWindowDeviceLost(*device); break;
     default:
       if (pads) pads->handle(e, events);
       break;
@@ -207,6 +207,7 @@ WindowHost::RunEnd WindowHost::run(WindowEvents& events, std::optional<int64_t> 
     if (!s.closeRequested) s.waitForWork();
     SDL_Event e;
     while (!s.quit && SDL_PollEvent(&e) != 0) s.handle(e, events);
+    if (takeDeviceLossRequest()) markWindowDeviceLost(*s.device);
     if (s.quit || quitSignalled()) break;
     end.lastPass = pass;
     if (s.closeRequested) {

@@ -69,8 +69,10 @@ TNkGUI::~TNkGUI() {
 
 void TNkGUI::SetNkScreen(TNkScreen& screen) {
   screen_ = &screen;
-  screen.AddDeviceClient({TNkScreen::DeviceClient::Kind::Gui, [this](TNkScreen&) { ActivateInput(); },
-                          [this] { DeactivateInput(); }});
+  screen.AddDeviceClient({TNkScreen::DeviceClient::Kind::Gui,
+                          [this](TNkScreen&) { ActivateInput(); },
+                          [this] { DeactivateInput(); },
+                          {}});
 }
 
 TNkGUIList& TNkGUI::CreateList() {

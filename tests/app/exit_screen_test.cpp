@@ -2,6 +2,7 @@
 // its countdown, and the close that waits for it.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 
 #include "engine/image_list_item.h"
@@ -66,19 +67,19 @@ struct ExitScreen : test::Game {
     const size_t mark = host.recording().draws.size();
     frames(1);
     std::map<TextureId, std::string> names;
-    TImageListCollection& list = form->ShareList->ImageList();
+    const TImageListCollection& list = view().ShareList.ImageList();
     for (int i = 0; i < list.Count(); ++i) names[list.Items(i).Texture()] = list.Items(i).Name;
     std::vector<std::string> drawn;
     for (size_t i = mark; i < host.recording().draws.size(); ++i) {
       const RecordingDevice::Draw& d = host.recording().draws[i];
       if (!names.contains(d.texture)) continue;  // the countdown's text
       // Vertices sit half a pixel up and left of the picture's place.
-      drawn.push_back(names[d.texture] + " " + std::to_string(static_cast<int>(d.quad[0].x + 0.5f)) + "," +
-                      std::to_string(static_cast<int>(d.quad[0].y + 0.5f)));
+      drawn.push_back(names[d.texture] + " " + std::to_string(std::lround(d.quad[0].x + 0.5f)) + "," +
+                      std::to_string(std::lround(d.quad[0].y + 0.5f)));
     }
     return drawn;
   }
-  TShareScreen& screen() { return *form->ShareScreen; }
+  const TShareScreen& screen() const { return view().ShareScreen; }
 };
 
 using Frame = std::vector<std::string>;
@@ -86,7 +87,7 @@ using Frame = std::vector<std::string>;
 TEST(ExitScreen, ShowsOnTheWayOutWithTheExitButtonWaiting) {
   ExitScreen g;
   g.leave();
-  EXPECT_EQ(g.state(), 20);
+  EXPECT_EQ(g.state(), Screen::ExitScreen);
   EXPECT_EQ(g.host.closeRequests, 0);
   EXPECT_FALSE(g.form->FormCloseQuery());
   EXPECT_EQ(g.nextFrame(),
@@ -119,7 +120,7 @@ TEST(ExitScreen, AButtonOpensItsFileAtOnceAndTheScreenStays) {
   EXPECT_FALSE(g.closesOn([&] { g.click(60, 70); }));
   EXPECT_EQ(g.host.journal().opened, std::vector<std::string>{"wdata\\shop.url"});
   g.frames(1);
-  EXPECT_EQ(g.state(), 20);
+  EXPECT_EQ(g.state(), Screen::ExitScreen);
   // A file gone since the start is not opened.
   std::filesystem::remove("wdata/shop.url");
   g.click(60, 70);
@@ -194,9 +195,9 @@ TEST(ExitScreen, AnythingWrongWithTheDescriptionClosesTheGameAtOnce) {
     ExitScreen g(c.config, c.more);
     EXPECT_FALSE(g.screen().Valid);
     EXPECT_FALSE(g.screen().Problem.empty());
-    EXPECT_EQ(g.state(), 2);  // start-up went on
+    EXPECT_EQ(g.state(), Screen::Title);  // start-up went on
     g.leave();
-    EXPECT_EQ(g.state(), 20);
+    EXPECT_EQ(g.state(), Screen::ExitScreen);
     EXPECT_EQ(g.host.closeRequests, 1);
     EXPECT_TRUE(g.form->FormCloseQuery());
   }
@@ -208,7 +209,7 @@ TEST(ExitScreen, APictureTooLargeForTheScreenIsRefusedInsteadOfEndingTheGame) {
   g.folder.dir.write("wdata/config.ini", description(5, "wdata\\huge.png"));
   g.folder.dir.write("wdata/huge.png", *encodePng(4097, 1, std::vector<uint32_t>(4097, 0xFF000000u)));
   g.start(std::nullopt);
-  EXPECT_FALSE(g.form->ShareScreen->Valid);
+  EXPECT_FALSE(g.view().ShareScreen.Valid);
   EXPECT_EQ(g.host.quitRequests, 0);
   EXPECT_TRUE(g.host.journal().messages.empty());
 }

@@ -7,10 +7,12 @@
 
 #include "app/config_file.h"
 #include "app/form1.h"
+#include "app/form_view.h"
 #include "codec/text_codec.h"
 #include "engine/nk_bitmap_font.h"
 #include "game_folder.h"
 #include "platform/clock.h"
+#include "support/form_probe.h"
 #include "support/test_host.h"
 
 namespace nk {
@@ -61,8 +63,8 @@ TEST_F(Form1Config, DisplayModeFromConfigAndCommandLine) {
     RecordingHost h;
     TForm1 form(h, optionsWith(c.commandLine));
     form.FormCreate();
-    EXPECT_EQ(form.GameState.FullScreen, c.fullScreen);
-    EXPECT_EQ(form.GameState.AppliedFullScreen, c.fullScreen);
+    EXPECT_EQ(form.view().GameState.FullScreen, c.fullScreen);
+    EXPECT_EQ(form.view().GameState.AppliedFullScreen, c.fullScreen);
     EXPECT_EQ(h.displayModes, c.fullScreen ? std::vector<bool>{true} : std::vector<bool>{});
   }
 }
@@ -70,22 +72,22 @@ TEST_F(Form1Config, DisplayModeFromConfigAndCommandLine) {
 TEST_F(Form1Config, StartUpMakesTheFontsAndActivationBringsTheGameFaceBack) {
   TForm1 form(host, optionsWith());
   form.FormCreate();
-  EXPECT_EQ(form.NkFont1->FaceName(), "verdana");
-  EXPECT_EQ(form.NkFont1->Size(), 10);
-  EXPECT_EQ(form.NkFont1->Color(), 0xFFFFFFFFu);
-  EXPECT_EQ(form.NkBitmapFont1->FontName(), "DS Zombie Cyr");
-  EXPECT_EQ(form.NkBitmapFont1->Color(), 0xFFFFFFFFu);
-  EXPECT_EQ(form.NkBitmapFont1->Characters(), TNkBitmapFont::DefaultCharacters());
+  EXPECT_EQ(form.view().NkFont1.FaceName(), "verdana");
+  EXPECT_EQ(form.view().NkFont1.Size(), 10);
+  EXPECT_EQ(form.view().NkFont1.Color(), 0xFFFFFFFFu);
+  EXPECT_EQ(form.view().NkBitmapFont1.FontName(), "DS Zombie Cyr");
+  EXPECT_EQ(form.view().NkBitmapFont1.Color(), 0xFFFFFFFFu);
+  EXPECT_EQ(form.view().NkBitmapFont1.Characters(), TNkBitmapFont::DefaultCharacters());
   auto drawsOf = [&](const std::string& text) {
     host.recording().draws.clear();
-    form.NkScreen1->BeginScene();
-    form.NkBitmapFont1->TextOutColor(0, 0, 0, 1, 1, 0xFFFFFFFF, text, 0);
-    form.NkScreen1->EndScene();
+    FormProbe(form).NkScreen1.BeginScene();
+    FormProbe(form).NkBitmapFont1.TextOutColor(0, 0, 0, 1, 1, 0xFFFFFFFF, text, 0);
+    FormProbe(form).NkScreen1.EndScene();
     return host.recording().draws.size();
   };
   EXPECT_EQ(drawsOf("123"), 3u);
   // A reset leaves the font on the library's first picture, which this empty library lacks.
-  ASSERT_TRUE(form.NkScreen1->ResetDevice());
+  ASSERT_TRUE(FormProbe(form).NkScreen1.ResetDevice());
   EXPECT_EQ(drawsOf("123"), 0u);
   form.FormActivate();
   EXPECT_EQ(drawsOf("123"), 3u);
@@ -95,14 +97,14 @@ TEST_F(Form1Config, StartUpReadsTheStoredValues) {
   writeConfig({"false", "false", "true", "Bob%%", "\xC2\xEE\xF0%%", "Eve%%", "9999%"});
   TForm1 form(host, optionsWith());
   form.FormCreate();
-  EXPECT_FALSE(form.GameState.MusicOn);
-  EXPECT_TRUE(form.GameState.SoundOn);
-  EXPECT_TRUE(form.GameState.SavedMusicOn) << "taken before the file is read";
-  EXPECT_EQ(form.GameState.PlayerName, "Bob");
-  EXPECT_EQ(form.GameState.HiscoreName, "\xC2\xEE\xF0");
-  EXPECT_EQ(form.GameState.HiScores[1].Name, "Eve");
-  EXPECT_EQ(form.GameState.HiScores[1].Score, "9999");
-  EXPECT_EQ(form.GameState.HiScores[2].Score, "8100");
+  EXPECT_FALSE(form.view().GameState.MusicOn);
+  EXPECT_TRUE(form.view().GameState.SoundOn);
+  EXPECT_TRUE(form.view().GameState.SavedMusicOn) << "taken before the file is read";
+  EXPECT_EQ(form.view().GameState.PlayerName, "Bob");
+  EXPECT_EQ(form.view().GameState.HiscoreName, "\xC2\xEE\xF0");
+  EXPECT_EQ(form.view().GameState.HiScores[1].Name, "Eve");
+  EXPECT_EQ(form.view().GameState.HiScores[1].Score, "9999");
+  EXPECT_EQ(form.view().GameState.HiScores[2].Score, "8100");
   EXPECT_TRUE(host.journal().messages.empty());
 }
 
@@ -112,18 +114,18 @@ TEST_F(Form1Config, UnreadableConfigStartsWithDefaultsAndSaysSo) {
   form.FormCreate();
   ASSERT_EQ(host.journal().messages.size(), 1u);
   EXPECT_EQ(host.journal().messages[0], "Cannot read Config.cfg; the default settings are used.");
-  EXPECT_FALSE(form.GameState.FullScreen);
-  EXPECT_TRUE(form.GameState.MusicOn);
-  EXPECT_EQ(form.GameState.HiScores[1].Score, "9100");
+  EXPECT_FALSE(form.view().GameState.FullScreen);
+  EXPECT_TRUE(form.view().GameState.MusicOn);
+  EXPECT_EQ(form.view().GameState.HiScores[1].Score, "9100");
 }
 
 TEST_F(Form1Config, CloseSavesWhatTheGameHolds) {
   TForm1 form(host, optionsWith());
   form.FormCreate();
-  form.GameState.PlayerName = "Bob";
-  form.GameState.HiScores[3].Score = "7777";
+  FormProbe(form).GameState.PlayerName = "Bob";
+  FormProbe(form).GameState.HiScores[3].Score = "7777";
   form.FormClose();
-  EXPECT_EQ(dir.read("Config.cfg"), WriteConfig(form.GameState));
+  EXPECT_EQ(dir.read("Config.cfg"), WriteConfig(form.view().GameState));
   EXPECT_TRUE(host.journal().messages.empty());
 }
 

@@ -5,10 +5,13 @@
 #include <string>
 
 #include "app/form1.h"
+#include "app/form_view.h"
 #include "game/level_constants.h"
 #include "game/level_file.h"
 #include "game_folder.h"
 #include "platform/keys.h"
+#include "support/form_probe.h"
+#include "support/screen_print.h"
 
 namespace nk::test {
 
@@ -44,7 +47,10 @@ struct Game {
   void type(const std::string& text) {
     for (char c : text) form->character(static_cast<unsigned char>(c));
   }
-  int state() const { return form->GameState.ScreenState; }
+  Screen state() const { return view().GameState.ScreenState; }
+  // What the window shows a test, and what a test may set up inside it.
+  FormView view() const { return form->view(); }
+  FormProbe probe() { return FormProbe(*form); }
 
   GameFolder folder;
   TestHost host;

@@ -19,9 +19,9 @@ const std::initializer_list<int> kToTable = {Space, Down, Down, Return};
 const std::initializer_list<int> kToClearTable = {Space, Down, Down, Return, Return};
 const std::initializer_list<int> kToExit = {Space, Escape};
 
-const TSprite* spriteNamed(const TForm1& form, const std::string& name) {
-  for (int i = 0; i < form.NkSprite1->Count(); ++i) {
-    if (form.NkSprite1->Items(i)->Name == name) return form.NkSprite1->Items(i);
+const TSprite* spriteNamed(const FormView& form, const std::string& name) {
+  for (int i = 0; i < form.NkSprite1.Count(); ++i) {
+    if (form.NkSprite1.Items(i)->Name == name) return form.NkSprite1.Items(i);
   }
   return nullptr;
 }
@@ -29,8 +29,9 @@ const TSprite* spriteNamed(const TForm1& form, const std::string& name) {
 TEST(MenuFlow, EachMainMenuButtonOpensItsScreen) {
   const struct {
     int downs;
-    int state;
-  } cases[] = {{0, 11}, {1, 6}, {2, 7}, {3, 5}, {4, 3}, {5, 9}};
+    Screen state;
+  } cases[] = {{0, Screen::LevelIntro}, {1, Screen::Options},  {2, Screen::HiScores},
+               {3, Screen::Help},       {4, Screen::MainMenu}, {5, Screen::ExitConfirm}};
   for (const auto& c : cases) {
     Game g;
     g.keys(kToMainMenu);
@@ -38,7 +39,7 @@ TEST(MenuFlow, EachMainMenuButtonOpensItsScreen) {
     g.keys({Return});
     EXPECT_EQ(g.state(), c.state) << "button " << c.downs;
     // One list of widgets at a time: the old screen's went with it.
-    EXPECT_LE(g.form->NkGUI1->Lists().size(), 1u);
+    EXPECT_LE(g.view().NkGUI1.Lists().size(), 1u);
   }
 }
 
@@ -57,10 +58,13 @@ TEST(MenuFlow, EscapeGoesBackOneScreen) {
   const struct {
     const char* name;
     std::initializer_list<int> path;
-    int before, after;
-  } cases[] = {{"main menu", kToMainMenu, 3, 9},     {"help", kToHelp, 5, 3},
-               {"options", kToOptions, 6, 3},        {"table", kToTable, 7, 3},
-               {"clear table", kToClearTable, 8, 7}, {"exit", kToExit, 9, 3}};
+    Screen before, after;
+  } cases[] = {{"main menu", kToMainMenu, Screen::MainMenu, Screen::ExitConfirm},
+               {"help", kToHelp, Screen::Help, Screen::MainMenu},
+               {"options", kToOptions, Screen::Options, Screen::MainMenu},
+               {"table", kToTable, Screen::HiScores, Screen::MainMenu},
+               {"clear table", kToClearTable, Screen::ClearTable, Screen::HiScores},
+               {"exit", kToExit, Screen::ExitConfirm, Screen::MainMenu}};
   for (const auto& c : cases) {
     Game g;
     g.keys(c.path);
@@ -89,10 +93,10 @@ TEST(MenuFlow, FocusMovesAndWrapsOnEveryScreen) {
   for (const auto& c : cases) {
     Game g;
     g.keys(c.path);
-    EXPECT_EQ(g.form->GameState.MenuIndex, c.first) << c.name;
+    EXPECT_EQ(g.view().GameState.MenuIndex, c.first) << c.name;
     for (const auto& [key, entry] : c.steps) {
       g.keys({key});
-      EXPECT_EQ(g.form->GameState.MenuIndex, entry) << c.name << " after key " << key;
+      EXPECT_EQ(g.view().GameState.MenuIndex, entry) << c.name << " after key " << key;
     }
   }
 }
@@ -101,11 +105,11 @@ TEST(MenuFlow, TheYesNoDialogsHighlightTheFocusedButton) {
   Game g;
   g.keys(kToExit);
   g.frames(1);
-  EXPECT_FALSE(g.form->MenuButtons[0]->Selected);
-  EXPECT_TRUE(g.form->MenuButtons[1]->Selected);
+  EXPECT_FALSE(g.view().Menu.MenuButtons[0]->Selected);
+  EXPECT_TRUE(g.view().Menu.MenuButtons[1]->Selected);
   g.keys({Up});
-  EXPECT_TRUE(g.form->MenuButtons[0]->Selected);
-  EXPECT_FALSE(g.form->MenuButtons[1]->Selected);
+  EXPECT_TRUE(g.view().Menu.MenuButtons[0]->Selected);
+  EXPECT_FALSE(g.view().Menu.MenuButtons[1]->Selected);
 }
 
 TEST(MenuFlow, HelpTurnsItsThreePagesAndStopsAtBothEnds) {
@@ -125,15 +129,15 @@ TEST(MenuFlow, HelpTurnsItsThreePagesAndStopsAtBothEnds) {
   };
   for (const auto& s : steps) {
     g.keys(s.keys);
-    EXPECT_EQ(g.form->HelpPage, s.page);
-    const TSprite* page = spriteNamed(*g.form, "scrHelp");
+    EXPECT_EQ(g.view().HelpPage, s.page);
+    const TSprite* page = spriteNamed(g.view(), "scrHelp");
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->Image->Name, s.image);
     EXPECT_EQ(page->X, 52);
   }
   g.keys({Up, Return});  // Back
-  EXPECT_EQ(g.state(), 3);
-  EXPECT_EQ(g.form->NkSprite1->Count(), 1);  // the main menu's cursor only
+  EXPECT_EQ(g.state(), Screen::MainMenu);
+  EXPECT_EQ(g.view().NkSprite1.Count(), 1);  // the main menu's cursor only
 }
 
 TEST(MenuFlow, TheNameTypedInTheOptionsIsKeptByApplyAndDroppedByCancelOrEscape) {
@@ -145,20 +149,20 @@ TEST(MenuFlow, TheNameTypedInTheOptionsIsKeptByApplyAndDroppedByCancelOrEscape) 
       {"Apply", {Down, Return}, true}, {"Cancel", {Down, Right, Return}, false}, {"Escape", {Escape}, false}};
   for (const auto& c : cases) {
     Game g;
-    g.form->GameState.PlayerName = "Old";
+    g.probe().GameState.PlayerName = "Old";
     g.keys(kToOptions);
     g.keys({Up, Return});  // the name, and start editing
-    ASSERT_TRUE(g.form->ActiveEdit->Focused());
+    ASSERT_TRUE(g.view().Menu.ActiveEdit->Focused());
     g.type("\xC2\xEE\xF0\xFB");  // "Воры"
     g.keys({Back});
-    EXPECT_EQ(g.form->ActiveEdit->Text, "Old\xC2\xEE\xF0") << c.leave;
+    EXPECT_EQ(g.view().Menu.ActiveEdit->Text, "Old\xC2\xEE\xF0") << c.leave;
     g.keys({Return});  // stop editing
-    EXPECT_FALSE(g.form->ActiveEdit->Focused());
+    EXPECT_FALSE(g.view().Menu.ActiveEdit->Focused());
     g.type("x");  // not editing: not taken
     g.frames(1);
     g.keys(c.keys);
-    EXPECT_EQ(g.state(), 3) << c.leave;
-    EXPECT_EQ(g.form->GameState.PlayerName, c.kept ? "Old\xC2\xEE\xF0" : "Old") << c.leave;
+    EXPECT_EQ(g.state(), Screen::MainMenu) << c.leave;
+    EXPECT_EQ(g.view().GameState.PlayerName, c.kept ? "Old\xC2\xEE\xF0" : "Old") << c.leave;
     EXPECT_EQ(g.folder.dir.read("Config.cfg").empty(), !c.kept)
         << c.leave << ": only Apply writes Config.cfg";
   }
@@ -174,13 +178,13 @@ TEST(MenuFlow, TheNameEditTakesTenOfTheFontsCharactersAndBackspaceOnlyWhileEditi
   g.type("\xE0\xE1\xE2xyz\xE3\xE4\xE5\xB8\xE6\xE7\xE8\xE9\xEA");
   g.frames(1);
   const std::string ten = "\xE0\xE1\xE2\xF7\xED\xFF\xE3\xE4\xE5\xB8";
-  EXPECT_EQ(g.form->ActiveEdit->Text, ten);
+  EXPECT_EQ(g.view().Menu.ActiveEdit->Text, ten);
   g.keys({Back, Back});
-  EXPECT_EQ(g.form->ActiveEdit->Text, ten.substr(0, 8));
+  EXPECT_EQ(g.view().Menu.ActiveEdit->Text, ten.substr(0, 8));
   g.keys({Down});  // leaving the edit ends editing
-  EXPECT_FALSE(g.form->ActiveEdit->Focused());
+  EXPECT_FALSE(g.view().Menu.ActiveEdit->Focused());
   g.keys({Back});
-  EXPECT_EQ(g.form->ActiveEdit->Text, ten.substr(0, 8));
+  EXPECT_EQ(g.view().Menu.ActiveEdit->Text, ten.substr(0, 8));
 }
 
 TEST(MenuFlow, OptionSwitchesAndWhatApplyOrCancelMakeOfThem) {
@@ -201,41 +205,41 @@ TEST(MenuFlow, OptionSwitchesAndWhatApplyOrCancelMakeOfThem) {
     Game g;
     g.keys(kToOptions);
     g.keys(c.keys);
-    const TGameState& s = g.form->GameState;
-    EXPECT_EQ(g.state(), 3) << c.name;
+    const TGameState& s = g.view().GameState;
+    EXPECT_EQ(g.state(), Screen::MainMenu) << c.name;
     EXPECT_EQ(s.FullScreen, c.fullScreen) << c.name;
     EXPECT_EQ(s.AppliedFullScreen, c.fullScreen) << c.name;
     EXPECT_EQ(s.MusicOn, c.musicOn) << c.name;
     EXPECT_EQ(s.SoundOn, c.soundOn) << c.name;
     EXPECT_EQ(g.host.displayModes, c.displayModes) << c.name;
-    EXPECT_EQ(g.form->Sound3D->ModList.Find("menumusic")->Playing(), c.musicOn) << c.name;
+    EXPECT_EQ(g.view().Sound3D.ModList.Find("menumusic")->Playing(), c.musicOn) << c.name;
   }
 }
 
 TEST(MenuFlow, MusicSwitchedOnAndCancelledFallsSilentAgain) {
   Game g;
-  g.form->GameState.MusicOn = false;
-  g.form->Sound3D->ModList.Find("menumusic")->Stop();
+  g.probe().GameState.MusicOn = false;
+  g.probe().Sound3D.ModList.Find("menumusic")->Stop();
   g.keys(kToOptions);
   g.keys({Down, Down, Return});
-  EXPECT_TRUE(g.form->Sound3D->ModList.Find("menumusic")->Playing());
+  EXPECT_TRUE(g.view().Sound3D.ModList.Find("menumusic")->Playing());
   g.keys({Escape});
-  EXPECT_FALSE(g.form->GameState.MusicOn);
-  EXPECT_FALSE(g.form->Sound3D->ModList.Find("menumusic")->Playing());
+  EXPECT_FALSE(g.view().GameState.MusicOn);
+  EXPECT_FALSE(g.view().Sound3D.ModList.Find("menumusic")->Playing());
 }
 
 TEST(MenuFlow, TheSoundSwitchClicksOnlyWhenItTurnsTheSoundOn) {
   Game g;
   g.keys(kToOptions);
-  const size_t before = g.form->Sounds.Played().size();
+  const size_t before = g.view().Sounds.Played().size();
   g.keys({Down, Down, Down});
-  const size_t moves = g.form->Sounds.Played().size();
+  const size_t moves = g.view().Sounds.Played().size();
   EXPECT_EQ(moves - before, 3u);  // "menumove" on each step
   g.keys({Return});
-  EXPECT_EQ(g.form->Sounds.Played().size(), moves);
+  EXPECT_EQ(g.view().Sounds.Played().size(), moves);
   g.keys({Return});
-  ASSERT_EQ(g.form->Sounds.Played().size(), moves + 1);
-  EXPECT_EQ(g.form->Sounds.Played().back(), "check");
+  ASSERT_EQ(g.view().Sounds.Played().size(), moves + 1);
+  EXPECT_EQ(g.view().Sounds.Played().back(), "check");
 }
 
 TEST(MenuFlow, ClearingTheTableAsksFirstAndLeavesTheFileAlone) {
@@ -246,14 +250,14 @@ TEST(MenuFlow, ClearingTheTableAsksFirstAndLeavesTheFileAlone) {
   } cases[] = {{"Yes", {Return}, true}, {"No", {Down, Return}, false}, {"Escape", {Escape}, false}};
   for (const auto& c : cases) {
     Game g;
-    g.form->GameState.HiScores[1] = {"1", "Eve", "99999"};
+    g.probe().GameState.HiScores[1] = {"1", "Eve", "99999"};
     g.keys(kToClearTable);
-    ASSERT_EQ(g.state(), 8);
-    EXPECT_EQ(g.form->NkSprite1->Count(), 4) << "the table's panel and cursor stay under the dialog";
+    ASSERT_EQ(g.state(), Screen::ClearTable);
+    EXPECT_EQ(g.view().NkSprite1.Count(), 4) << "the table's panel and cursor stay under the dialog";
     g.keys(c.keys);
-    EXPECT_EQ(g.state(), 7) << c.answer;
-    EXPECT_EQ(g.form->GameState.HiScores[1].Name, c.cleared ? "Anonymous" : "Eve") << c.answer;
-    EXPECT_EQ(g.form->NkSprite1->Count(), 2) << c.answer;
+    EXPECT_EQ(g.state(), Screen::HiScores) << c.answer;
+    EXPECT_EQ(g.view().GameState.HiScores[1].Name, c.cleared ? "Anonymous" : "Eve") << c.answer;
+    EXPECT_EQ(g.view().NkSprite1.Count(), 2) << c.answer;
     EXPECT_TRUE(g.folder.dir.read("Config.cfg").empty()) << c.answer;
   }
 }
@@ -263,11 +267,11 @@ TEST(MenuFlow, ExitYesLeavesThroughTheExitScreenAndTheWindowMayClose) {
   g.keys(kToExit);
   EXPECT_FALSE(g.form->FormCloseQuery());
   g.keys({Up, Return});
-  EXPECT_EQ(g.state(), 20);
+  EXPECT_EQ(g.state(), Screen::ExitScreen);
   EXPECT_EQ(g.host.closeRequests, 1);
   EXPECT_TRUE(g.form->FormCloseQuery());
-  EXPECT_FALSE(g.form->NkGUI1->InputActive());
-  g.form->ShareScreen->Countdown = 3;  // a promotion screen still showing
+  EXPECT_FALSE(g.view().NkGUI1.InputActive());
+  g.probe().ShareScreen.Countdown = 3;  // a promotion screen still showing
   EXPECT_FALSE(g.form->FormCloseQuery());
   g.frames(3);
   EXPECT_TRUE(g.form->FormCloseQuery());
@@ -276,14 +280,14 @@ TEST(MenuFlow, ExitYesLeavesThroughTheExitScreenAndTheWindowMayClose) {
 TEST(MenuFlow, TheWidgetLayerKeepsTheMouseAwayFromTheMenus) {
   Game g;
   g.keys(kToMainMenu);
-  const TNkGUIComponent* start = g.form->MenuButtons[0];
+  const TNkGUIComponent* start = g.view().Menu.MenuButtons[0];
   g.host.clock().advanceMs(20);
   g.form->mouseMove(start->X + 1, start->Y + 1);
   g.form->mouseDown(MouseButton::Left, start->X + 1, start->Y + 1);
   g.form->mouseUp(MouseButton::Left, start->X + 1, start->Y + 1);
   g.frames(1);
-  EXPECT_EQ(g.state(), 3);
-  EXPECT_EQ(g.form->NkGUI1->Mouse.HoverID, 0);
+  EXPECT_EQ(g.state(), Screen::MainMenu);
+  EXPECT_EQ(g.view().NkGUI1.Mouse.HoverID, 0);
 }
 
 }  // namespace

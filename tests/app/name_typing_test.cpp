@@ -51,10 +51,10 @@ TEST(NameTyping, TheOptionsNameTakesEitherLayoutAndKeepsTheFontsOwnCharacters) {
   for (const auto& c : cases) {
     Game g;
     g.keys({Space, Down, Return, Up, Return});  // the options' name, editing
-    ASSERT_TRUE(g.form->ActiveEdit->Focused());
+    ASSERT_TRUE(g.view().Menu.ActiveEdit->Focused());
     g.type(utf8ToCp1251(c.typed));
     g.keys({Return, Down, Return});  // stop editing, Apply
-    EXPECT_EQ(cp1251ToUtf8(g.form->GameState.PlayerName), c.name) << c.typed;
+    EXPECT_EQ(cp1251ToUtf8(g.view().GameState.PlayerName), c.name) << c.typed;
   }
 }
 

@@ -28,9 +28,9 @@ struct PlayGame : Game {
     folder.dir.write("Data/data.oil", writeImageLibrary(pictures));
     writeHouse(level, furnish);
     start(level);
-    form->GameState.FirstGame = false;
-    form->LeaveState(11);
-    form->EnterState(12);
+    probe().GameState.FirstGame = false;
+    form->LeaveState(Screen::LevelIntro);
+    form->EnterState(Screen::Play);
   }
 
   // Runs frames until `done` holds; how many it took, or -1 when it did not within `limit`.
@@ -56,14 +56,14 @@ struct PlayGame : Game {
   }
   // Runs the action he has just started to its end.
   void finishAction() {
-    until([&] { return !form->AnimTimer->Enabled(); }, 2000);
+    until([&] { return !view().AnimTimer.Enabled(); }, 2000);
   }
 
-  TPlayer& player() const { return *form->Play.player; }
-  const std::vector<std::string>& sounds() const { return form->Sounds.Played(); }
+  TPlayer& player() const { return *view().Play.player; }
+  const std::vector<std::string>& sounds() const { return view().Sounds.Played(); }
   int spritesNamed(const std::string& name) const {
     int n = 0;
-    for (int i = 0; i < form->NkSprite1->Count(); ++i) n += form->NkSprite1->Items(i)->Name == name ? 1 : 0;
+    for (int i = 0; i < view().NkSprite1.Count(); ++i) n += view().NkSprite1.Items(i)->Name == name ? 1 : 0;
     return n;
   }
   bool played(const std::string& effect) const {

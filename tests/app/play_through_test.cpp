@@ -39,46 +39,46 @@ TEST(PlayThrough, KeyDoorLiftStairsSafeTallyAndTheNextHouse) {
 
   g.walk(110);
   g.press(vk::Control);
-  EXPECT_EQ(g.form->Play.action(Action::OpenDoorWithKey), 1);
+  EXPECT_EQ(g.view().Play.action(Action::OpenDoorWithKey), 1);
   g.finishAction();
   g.press(vk::Control);
-  EXPECT_EQ(g.form->Play.action(Action::WalkThroughDoor), 1);
+  EXPECT_EQ(g.view().Play.action(Action::WalkThroughDoor), 1);
   g.finishAction();
   EXPECT_EQ(where(), std::make_pair(2, 1));
 
   g.walk(60);
   g.press(vk::Control);
-  EXPECT_EQ(g.form->Play.action(Action::RideLift), 1);
+  EXPECT_EQ(g.view().Play.action(Action::RideLift), 1);
   g.finishAction();
   EXPECT_EQ(where(), std::make_pair(2, 3));
 
   g.walk(40);
   g.press(vk::Up);
-  EXPECT_EQ(g.form->Play.action(Action::ClimbUp), 1);
+  EXPECT_EQ(g.view().Play.action(Action::ClimbUp), 1);
   g.finishAction();
   EXPECT_EQ(where(), std::make_pair(2, 2));
 
   g.press(vk::Space);
-  EXPECT_EQ(g.form->Play.action(Action::CrackSafe), 1);
+  EXPECT_EQ(g.view().Play.action(Action::CrackSafe), 1);
   g.finishAction();
-  ASSERT_EQ(g.state(), 13);
-  const int secondsLeft = g.form->Play.timeMinutes * 60 + g.form->Play.timeSeconds;
-  EXPECT_EQ(g.form->GameState.Score, 2010);
-  ASSERT_GE(g.until([&] { return !g.form->Play.SafeTaken; }, 300 + 5 * secondsLeft + 5), 0);
-  EXPECT_EQ(g.form->GameState.Score, 2010 + 5 * secondsLeft);
+  ASSERT_EQ(g.state(), Screen::LevelComplete);
+  const int secondsLeft = g.view().Play.timeMinutes * 60 + g.view().Play.timeSeconds;
+  EXPECT_EQ(g.view().GameState.Score, 2010);
+  ASSERT_GE(g.until([&] { return !g.view().Play.SafeTaken; }, 300 + 5 * secondsLeft + 5), 0);
+  EXPECT_EQ(g.view().GameState.Score, 2010 + 5 * secondsLeft);
   // The start button's click, then the level's own sounds.
   EXPECT_EQ(g.sounds(), (std::vector<std::string>{"check", "takekey", "takemoney", "openwithkey"}));
 
   test::writeHouse(3, {});
   g.press(vk::Return);
-  EXPECT_EQ(g.state(), 11);
+  EXPECT_EQ(g.state(), Screen::LevelIntro);
   g.press(vk::Return);
-  ASSERT_GE(g.until([&] { return g.state() == 12; }, 1000), 0);
-  EXPECT_EQ(g.form->GameState.Level, 3);
+  ASSERT_GE(g.until([&] { return g.state() == Screen::Play; }, 1000), 0);
+  EXPECT_EQ(g.view().GameState.Level, 3);
   EXPECT_EQ(where(), std::make_pair(3, 4));
   EXPECT_EQ(g.player().Money, 0);
   EXPECT_EQ(g.player().CarriedKeys[1], 0);
-  EXPECT_EQ(g.form->GameState.Score, 2010 + 5 * secondsLeft);
+  EXPECT_EQ(g.view().GameState.Score, 2010 + 5 * secondsLeft);
 }
 
 }  // namespace

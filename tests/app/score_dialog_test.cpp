@@ -22,8 +22,8 @@ struct InPlay : test::LevelGame {
     frames(830);
   }
   void openQuitDialog() {
-    form->Timer1->SetEnabled(false);
-    form->EnterState(0);
+    probe().Timer1.SetEnabled(false);
+    form->EnterState(Screen::QuitDialog);
   }
   // Gives up, types the name and answers the sending question.
   void giveUp(const std::string& name, bool send) {
@@ -34,8 +34,8 @@ struct InPlay : test::LevelGame {
     keys(send ? std::initializer_list<int>{Up, Return} : std::initializer_list<int>{Return});
   }
   bool hasSprite(const std::string& name) const {
-    for (int i = 0; i < form->NkSprite1->Count(); ++i) {
-      if (form->NkSprite1->Items(i)->Name == name) return true;
+    for (int i = 0; i < view().NkSprite1.Count(); ++i) {
+      if (view().NkSprite1.Items(i)->Name == name) return true;
     }
     return false;
   }
@@ -44,31 +44,31 @@ struct InPlay : test::LevelGame {
 TEST(QuitDialog, NoAndEscapeGoBackToPlayWithTheClockRunning) {
   for (int key : {Return, Escape}) {
     InPlay g;
-    ASSERT_EQ(g.state(), 12);
+    ASSERT_EQ(g.state(), Screen::Play);
     g.openQuitDialog();
-    EXPECT_EQ(g.form->GameState.MenuIndex, 1);  // No first
+    EXPECT_EQ(g.view().GameState.MenuIndex, 1);  // No first
     EXPECT_TRUE(g.hasSprite("menuexitgame"));
     g.keys({key});
-    EXPECT_EQ(g.state(), 12);
-    EXPECT_TRUE(g.form->Timer1->Enabled());
+    EXPECT_EQ(g.state(), Screen::Play);
+    EXPECT_TRUE(g.view().Timer1.Enabled());
     EXPECT_FALSE(g.hasSprite("menuexitgame"));
     EXPECT_FALSE(g.hasSprite("keycurs"));
-    EXPECT_TRUE(g.form->NkGUI1->Lists().empty());
+    EXPECT_TRUE(g.view().NkGUI1.Lists().empty());
   }
 }
 
 TEST(Pause, PFOneOrEscapeEndTheDimmedPause) {
   for (int key : {int{'P'}, vk::F1, Escape}) {
     InPlay g;
-    g.form->Timer1->SetEnabled(false);
-    g.form->EnterState(16);
+    g.probe().Timer1.SetEnabled(false);
+    g.form->EnterState(Screen::Pause);
     g.frames(10);
-    EXPECT_EQ(g.form->NkScreen1->Red(), 160);
+    EXPECT_EQ(g.view().NkScreen1.Red(), 160);
     EXPECT_TRUE(g.hasSprite("pause"));
     g.keys({key});
-    EXPECT_EQ(g.state(), 12);
-    EXPECT_EQ(g.form->NkScreen1->Red(), 255);
-    EXPECT_TRUE(g.form->Timer1->Enabled());
+    EXPECT_EQ(g.state(), Screen::Play);
+    EXPECT_EQ(g.view().NkScreen1.Red(), 255);
+    EXPECT_TRUE(g.view().Timer1.Enabled());
     EXPECT_FALSE(g.hasSprite("pause"));
   }
 }
@@ -78,33 +78,33 @@ TEST(ScoreDialog, TheNameIsTypedFirstAndCannotBeEmpty) {
   const int64_t presented = g.host.device().presentedFrames();
   g.openQuitDialog();
   g.keys({Up, Return});
-  ASSERT_EQ(g.state(), 15);
+  ASSERT_EQ(g.state(), Screen::ScoreDialog);
   EXPECT_GE(g.host.device().presentedFrames() - presented, 300);
-  EXPECT_FALSE(g.form->Timer1->Enabled());
-  EXPECT_FALSE(g.form->MenuButtons[0]->Visible);
-  EXPECT_TRUE(g.form->ActiveEdit->Focused());
+  EXPECT_FALSE(g.view().Timer1.Enabled());
+  EXPECT_FALSE(g.view().Menu.MenuButtons[0]->Visible);
+  EXPECT_TRUE(g.view().Menu.ActiveEdit->Focused());
   g.keys({Return});  // an empty name is not taken
-  EXPECT_TRUE(g.form->ActiveEdit->Visible);
+  EXPECT_TRUE(g.view().Menu.ActiveEdit->Visible);
   g.type("\xC2\xEE\xF0 \xC2\xE0\xF1\xFF!!!!");  // "Вор Вася!!!!": 12 characters
   g.frames(1);
-  EXPECT_EQ(g.form->ActiveEdit->Text, "\xC2\xEE\xF0 \xC2\xE0\xF1\xFF!!");
+  EXPECT_EQ(g.view().Menu.ActiveEdit->Text, "\xC2\xEE\xF0 \xC2\xE0\xF1\xFF!!");
   g.keys({Back, Back, Back});
   g.keys({Return});
-  EXPECT_EQ(g.form->GameState.HiscoreName, "\xC2\xEE\xF0 \xC2\xE0\xF1");
-  EXPECT_FALSE(g.form->ActiveEdit->Visible);
-  EXPECT_TRUE(g.form->MenuButtons[0]->Visible && g.form->MenuButtons[1]->Visible);
-  EXPECT_TRUE(g.form->KeyCursor->Visible);
-  const size_t sounds = g.form->Sounds.Played().size();
+  EXPECT_EQ(g.view().GameState.HiscoreName, "\xC2\xEE\xF0 \xC2\xE0\xF1");
+  EXPECT_FALSE(g.view().Menu.ActiveEdit->Visible);
+  EXPECT_TRUE(g.view().Menu.MenuButtons[0]->Visible && g.view().Menu.MenuButtons[1]->Visible);
+  EXPECT_TRUE(g.view().Menu.KeyCursor->Visible);
+  const size_t sounds = g.view().Sounds.Played().size();
   g.keys({Down, Down, Up});  // no sound, and round the two buttons
-  EXPECT_EQ(g.form->GameState.MenuIndex, 0);
-  EXPECT_EQ(g.form->Sounds.Played().size(), sounds);
-  EXPECT_TRUE(g.form->MenuButtons[0]->Selected);
+  EXPECT_EQ(g.view().GameState.MenuIndex, 0);
+  EXPECT_EQ(g.view().Sounds.Played().size(), sounds);
+  EXPECT_TRUE(g.view().Menu.MenuButtons[0]->Selected);
 }
 
 TEST(ScoreDialog, ANameTypedOnALatinLayoutComesOutInRussianLetters) {
   InPlay g;
   g.giveUp("ghbdtn", false);
-  EXPECT_EQ(g.form->GameState.HiscoreName, "\xEF\xF0\xE8\xE2\xE5\xF2");  // "привет"
+  EXPECT_EQ(g.view().GameState.HiscoreName, "\xEF\xF0\xE8\xE2\xE5\xF2");  // "привет"
 }
 
 TEST(ScoreDialog, EitherAnswerRanksTheScoreAndYesReportsIt) {
@@ -114,16 +114,16 @@ TEST(ScoreDialog, EitherAnswerRanksTheScoreAndYesReportsIt) {
     Server server;
     bool send;
     int32_t score;
-    int state;
+    Screen state;
     size_t requests;
     bool cannotConnect;
   } cases[] = {
-      {"Yes, server answers", Server::Answering, true, 8100, 7, 2, false},
-      {"Yes, server unreachable", Server::Unreachable, true, 8100, 7, 1, true},
-      {"Yes, no server", Server::None, true, 8100, 7, 0, true},
-      {"Yes, server accepts and never answers", Server::Stalling, true, 8100, 7, 1, true},
-      {"No", Server::Answering, false, 8100, 7, 0, false},
-      {"Yes, too low for the table", Server::Answering, true, 50, 3, 2, false},
+      {"Yes, server answers", Server::Answering, true, 8100, Screen::HiScores, 2, false},
+      {"Yes, server unreachable", Server::Unreachable, true, 8100, Screen::HiScores, 1, true},
+      {"Yes, no server", Server::None, true, 8100, Screen::HiScores, 0, true},
+      {"Yes, server accepts and never answers", Server::Stalling, true, 8100, Screen::HiScores, 1, true},
+      {"No", Server::Answering, false, 8100, Screen::HiScores, 0, false},
+      {"Yes, too low for the table", Server::Answering, true, 50, Screen::MainMenu, 2, false},
   };
   for (const auto& c : cases) {
     test::ScoreServer server("OK|a|b|c|77|", c.server == Server::Stalling ? test::ScoreServer::Mode::Stall
@@ -135,22 +135,22 @@ TEST(ScoreDialog, EitherAnswerRanksTheScoreAndYesReportsIt) {
     InPlay g(4, address);
     // The game's client gives up after 10 s; one second is as good a proof and keeps the test short.
     if (c.server == Server::Stalling) g.host.setHttpClient(makeCurlHttpClient(std::chrono::seconds(1)));
-    g.form->GameState.Score = c.score;
+    g.probe().GameState.Score = c.score;
     g.giveUp(kBob, c.send);
-    const TGameState& s = g.form->GameState;
+    const TGameState& s = g.view().GameState;
     EXPECT_EQ(g.state(), c.state) << c.name;
-    EXPECT_EQ(s.NewHiScore, c.state == 7) << c.name;
-    EXPECT_EQ(s.HiScores[2].Name, c.state == 7 ? kBob : "Anonymous") << c.name;
+    EXPECT_EQ(s.NewHiScore, c.state == Screen::HiScores) << c.name;
+    EXPECT_EQ(s.HiScores[2].Name, c.state == Screen::HiScores ? kBob : "Anonymous") << c.name;
     EXPECT_EQ(s.HiScores[3].Score, "7100") << c.name;
     EXPECT_EQ(g.host.journal().requests.size(), c.requests) << c.name;
     EXPECT_EQ(g.host.journal().messages,
               c.cannotConnect ? std::vector<std::string>{kCannotConnect} : std::vector<std::string>{})
         << c.name;
     // The menu timer runs the screen that follows; the house is gone.
-    EXPECT_TRUE(g.form->NkTimer1->Enabled()) << c.name;
-    EXPECT_FALSE(g.form->GameTimer->Enabled()) << c.name;
-    EXPECT_EQ(g.form->Play.player, nullptr) << c.name;
-    EXPECT_EQ(g.form->NkSprite1->Count(), c.state == 7 ? 2 : 1) << c.name;
+    EXPECT_TRUE(g.view().NkTimer1.Enabled()) << c.name;
+    EXPECT_FALSE(g.view().GameTimer.Enabled()) << c.name;
+    EXPECT_EQ(g.view().Play.player, nullptr) << c.name;
+    EXPECT_EQ(g.view().NkSprite1.Count(), c.state == Screen::HiScores ? 2 : 1) << c.name;
     g.frames(5);
     EXPECT_EQ(g.state(), c.state) << c.name;
   }
@@ -159,8 +159,8 @@ TEST(ScoreDialog, EitherAnswerRanksTheScoreAndYesReportsIt) {
 TEST(ScoreDialog, TheReportDecodesToExactlyWhatWasSent) {
   test::ScoreServer server("OK|a|b|c|77|");
   InPlay g(4, server.url());
-  g.form->GameState.Score = 1200;
-  g.form->GameState.PlayerName = "\xC2\xEE\xF0";
+  g.probe().GameState.Score = 1200;
+  g.probe().GameState.PlayerName = "\xC2\xEE\xF0";
   g.giveUp(kBob, true);
   const auto requests = server.requests();
   ASSERT_EQ(requests.size(), 2u);
@@ -183,29 +183,29 @@ TEST(ScoreDialog, ACookieTheVersionReplySetsComesBackWithTheReport) {
 
 TEST(ScoreDialog, AGameLostOnTheLastLevelStillTakesItsHouseDown) {
   InPlay g(6);
-  ASSERT_EQ(g.state(), 12);
+  ASSERT_EQ(g.state(), Screen::Play);
   g.giveUp(kBob, false);
-  EXPECT_EQ(g.state(), 3);
-  EXPECT_EQ(g.form->Play.player, nullptr);
-  EXPECT_EQ(g.form->NkSprite1->Count(), 1);
+  EXPECT_EQ(g.state(), Screen::MainMenu);
+  EXPECT_EQ(g.view().Play.player, nullptr);
+  EXPECT_EQ(g.view().NkSprite1.Count(), 1);
 }
 
 TEST(ScoreDialog, TheNextGamesDialogWaitsForItsOwnName) {
   InPlay g;
   g.giveUp(kBob, false);
-  ASSERT_EQ(g.state(), 3);
-  g.form->GameState.MenuIndex = 0;
-  g.form->GameState.Level = 4;  // the house the fixture built
-  g.keys({Return});             // Start
+  ASSERT_EQ(g.state(), Screen::MainMenu);
+  g.probe().GameState.MenuIndex = 0;
+  g.probe().GameState.Level = 4;  // the house the fixture built
+  g.keys({Return});               // Start
   g.tap(Return);
   g.frames(830);
-  ASSERT_EQ(g.state(), 12);
+  ASSERT_EQ(g.state(), Screen::Play);
   g.openQuitDialog();
   g.keys({Up, Return});
   g.frames(5);
-  EXPECT_EQ(g.state(), 15);
-  EXPECT_TRUE(g.form->GameTimer->Enabled());
-  EXPECT_EQ(g.form->ActiveEdit->Text, kBob);  // offered again
+  EXPECT_EQ(g.state(), Screen::ScoreDialog);
+  EXPECT_TRUE(g.view().GameTimer.Enabled());
+  EXPECT_EQ(g.view().Menu.ActiveEdit->Text, kBob);  // offered again
 }
 
 }  // namespace

@@ -31,27 +31,27 @@ TEST(SideNumbers, TheFreezeScreensShowLivesMoneyAndLevel) {
   const struct {
     const char* screen;
     int key;  // what brings it up from play, or 0 for the quick help of a first game
-    int state;
+    Screen state;
     uint8_t grey;
   } cases[] = {
-      {"quick help", 0, 18, 255},
-      {"quit dialog", vk::Escape, 0, 255},
-      {"pause", 'P', 16, 160},
+      {"quick help", 0, Screen::QuickHelp, 255},
+      {"quit dialog", vk::Escape, Screen::QuitDialog, 255},
+      {"pause", 'P', Screen::Pause, 160},
   };
   for (const auto& c : cases) {
     PlayGame g(1, {});
     if (c.key == 0) {
-      g.form->LeaveState(12);
-      g.form->GameState.FirstGame = true;
-      g.form->EnterState(12);
+      g.form->LeaveState(Screen::Play);
+      g.probe().GameState.FirstGame = true;
+      g.form->EnterState(Screen::Play);
     } else {
       g.press(c.key);
     }
     ASSERT_EQ(g.state(), c.state) << c.screen;
     RecordingFont font;
-    MenuTextFont* const gameFont = std::exchange(g.form->menuFont, &font);
+    MenuTextFont* const gameFont = std::exchange(g.probe().menuFont, &font);
     g.frames(1);
-    g.form->menuFont = gameFont;
+    g.probe().menuFont = gameFont;
     const struct {
       const char* text;
       int y;

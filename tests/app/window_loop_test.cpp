@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/form1.h"
+#include "app/form_view.h"
 #include "game_folder.h"
 #include "platform/keys.h"
 #include "platform/window_host.h"
@@ -56,11 +57,11 @@ TEST(WindowLoop, AKeyPressedAndLetGoBeforeAPassIsLetGoAfterIt) {
     pushKey(SDL_KEYDOWN, SDL_SCANCODE_RIGHT, SDLK_RIGHT);
     pushKey(SDL_KEYUP, SDL_SCANCODE_RIGHT, SDLK_RIGHT);
     EXPECT_EQ(window->run(form, 1, nullptr).lastPass, 0);
-    EXPECT_FALSE(form.GameState.RightHeld) << round;
+    EXPECT_FALSE(form.view().GameState.RightHeld) << round;
     // Nor is anything of the pair left over to be taken later, the wrong way round.
     const int64_t frames = form.frameTicks();
     while (form.frameTicks() < frames + 2) window->run(form, 1, nullptr);
-    EXPECT_FALSE(form.GameState.RightHeld) << round;
+    EXPECT_FALSE(form.view().GameState.RightHeld) << round;
   }
 }
 

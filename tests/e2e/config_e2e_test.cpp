@@ -15,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include "config_letters.h"
+#include "support/screen_print.h"
 
 namespace {
 
@@ -100,7 +101,7 @@ TEST_F(ConfigE2e, UnreadableConfigStartsWithDefaults) {
   EXPECT_EQ(s["FullScreen"], false);
   EXPECT_EQ(s["MusicOn"], true);
   EXPECT_EQ(s["HiScores"][0]["Name"], "Anonymous");
-  EXPECT_EQ(s["ScreenState"], 2);
+  EXPECT_EQ(s["ScreenState"], nk::Screen::Title);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ void writeBmp(const std::filesystem::path& file, int w, int h, uint32_t argb) {
 // A game folder whose way out shows a shop button at (50, 60) 100 x 30 and the exit button at
 // (510, 420) 120 x 50, with a countdown of three seconds; background as named.
 std::filesystem::path promotingGame(const std::string& name, const std::string& background) {
-  const auto dir = gameDir(name);
+  auto dir = gameDir(name);
   std::filesystem::create_directory(dir / "wdata");
   writeBmp(dir / "wdata/back.bmp", 800, 600, 0xFF203040u);
   writeBmp(dir / "wdata/shop.bmp", 100, 30, 0xFF2080F0u);
@@ -46,13 +46,13 @@ TEST(ExitScreenE2e, ButtonsOpenAtOnceAndTheExitWaitsForTheCountdown) {
                              "60 dump waiting.json\n300 click 520 430\n");
   ASSERT_EQ(run.status, 0) << run.stderrText;
   const auto lit = readJson(dir / "lit.json");
-  EXPECT_EQ(lit["ScreenState"], 20);
+  EXPECT_EQ(lit["ScreenState"], Screen::ExitScreen);
   EXPECT_EQ(lit["share"]["valid"], true);
   EXPECT_EQ(lit["share"]["number"], 2);
   EXPECT_EQ(lit["share"]["buttons"][0]["hover"], true);
   EXPECT_EQ(lit["share"]["buttons"][1]["active"], false);
   const auto waiting = readJson(dir / "waiting.json");
-  EXPECT_EQ(waiting["ScreenState"], 20);
+  EXPECT_EQ(waiting["ScreenState"], Screen::ExitScreen);
   EXPECT_EQ(waiting["opened"], nlohmann::json::array({"wdata\\shop.url"}));
   const auto end = readJson(dir / "end.json");
   EXPECT_EQ(end["frame"], 300);  // closed by the second exit click

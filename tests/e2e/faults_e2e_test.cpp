@@ -16,7 +16,7 @@ using nk::e2e::runGame;
 
 // A game folder whose Data holds the built levels and the given library file, and no Sounds.
 fs::path folderWithLibrary(const std::string& name, const std::string& library) {
-  const fs::path dir = nk::e2e::freshDir(name);
+  fs::path dir = nk::e2e::freshDir(name);
   fs::create_directories(dir / "Data");
   for (const auto& entry : fs::directory_iterator(fs::path(NK_GAME_DIR) / "Data")) {
     if (entry.path().extension() == ".vmap")
@@ -44,7 +44,7 @@ TEST(FaultsE2e, ADamagedLibraryIsReportedAndTheGameStillStarts) {
     const nlohmann::json s = readJson(dir / "s.json");
     EXPECT_EQ(s["messages"],
               nlohmann::json::array({"The stream could not be loaded, either it is corrupt or encrypted!"}));
-    EXPECT_EQ(s["ScreenState"], 2);
+    EXPECT_EQ(s["ScreenState"], nk::Screen::Title);
     EXPECT_GT(s["framesPresented"], 200) << "the title screen goes on drawing";
   }
 }
@@ -60,7 +60,7 @@ TEST(FaultsE2e, WithoutSoundsTheGameIsSilentAndPlaysOn) {
   ASSERT_EQ(run.status, 0) << run.stderrText;
   const nlohmann::json s = readJson(dir / "s.json");
   EXPECT_EQ(s["messages"], nlohmann::json::array());
-  EXPECT_EQ(s["ScreenState"], 12);
+  EXPECT_EQ(s["ScreenState"], nk::Screen::Play);
   EXPECT_FALSE(s["sounds"].empty()) << "the effects were asked for";
 }
 

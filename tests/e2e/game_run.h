@@ -11,6 +11,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "support/screen_print.h"
+
 namespace nk::e2e {
 
 struct GameRun {

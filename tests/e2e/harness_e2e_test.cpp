@@ -12,7 +12,7 @@ TEST(Harness, TitleRunEndsInTheTitleStateWithOnlyTheMenuTimer) {
   ASSERT_EQ(run.status, 0) << run.stderrText;
   const auto s = readJson(dir / "s.json");
   EXPECT_EQ(s["frame"], 239);
-  EXPECT_EQ(s["ScreenState"], 2);
+  EXPECT_EQ(s["ScreenState"], Screen::Title);
   EXPECT_EQ(s["timers"],
             (nlohmann::json{{"menu", true}, {"game", false}, {"anim", false}, {"clock", false}}));
   EXPECT_FALSE(std::filesystem::exists(dir / "Config.cfg"));  // no exit path, nothing written

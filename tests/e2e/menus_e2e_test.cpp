@@ -22,7 +22,7 @@ nlohmann::json play(const std::filesystem::path& dir, const std::string& script,
 TEST(MenusE2e, ExitYesClosesTheGameAndWritesItsConfiguration) {
   const auto dir = gameDir("menus-exit");
   const auto s = play(dir, "0 tap Space\n5 tap Escape\n10 tap Up\n15 tap Enter\n");
-  EXPECT_EQ(s["ScreenState"], 20);
+  EXPECT_EQ(s["ScreenState"], Screen::ExitScreen);
   EXPECT_LT(s["frame"], 100);  // closed long before the last pass
   EXPECT_TRUE(std::filesystem::exists(dir / "Config.cfg"));
 }
@@ -33,7 +33,7 @@ TEST(MenusE2e, ANameTypedInTheOptionsIsAppliedAndComesBackNextTime) {
   const auto s = play(dir,
                       "0 tap Space\n5 tap Down\n10 tap Enter\n15 tap Up\n20 tap Enter\n25 type Васька\n"
                       "40 tap Backspace\n45 tap Enter\n50 tap Down\n55 tap Enter\n");
-  EXPECT_EQ(s["ScreenState"], 3);
+  EXPECT_EQ(s["ScreenState"], Screen::MainMenu);
   EXPECT_EQ(s["PlayerName"], "Васьк");
   const auto again = play(dir, "# only start up\n");
   EXPECT_EQ(again["PlayerName"], "Васьк");
@@ -42,7 +42,7 @@ TEST(MenusE2e, ANameTypedInTheOptionsIsAppliedAndComesBackNextTime) {
 TEST(MenusE2e, TheTableIsClearedAfterYes) {
   const auto dir = gameDir("menus-table");
   const auto s = play(dir, "0 tap Space\n5 tap Down\n6 tap Down\n10 tap Enter\n15 tap Enter\n20 tap Enter\n");
-  EXPECT_EQ(s["ScreenState"], 7);
+  EXPECT_EQ(s["ScreenState"], Screen::HiScores);
   EXPECT_EQ(s["HiScores"][0]["Name"], "Anonymous");
   std::vector<std::string> names;
   for (const auto& w : s["widgets"]) {

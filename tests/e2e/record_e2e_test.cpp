@@ -29,7 +29,7 @@ TEST(Record, ARecordedSessionReplaysIntoTheSameGame) {
 
   const auto first = readJson(dir / "first.json"), second = readJson(dir / "second.json");
   EXPECT_EQ(first, second);
-  EXPECT_EQ(first["ScreenState"], 15);
+  EXPECT_EQ(first["ScreenState"], Screen::ScoreDialog);
   EXPECT_EQ(first["widgets"][2]["text"], "Вор #");
   EXPECT_GT(first["player"]["x"], 0);
 }

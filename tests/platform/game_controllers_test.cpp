@@ -16,9 +16,13 @@ namespace {
 constexpr const char* kGuid = "05000000d0d0000001000000ffff0000";
 
 std::string mappingLine(const std::string& name) {
-  return std::string(kGuid) + "," + name +
-         ",a:b0,b:b1,x:b2,y:b3,back:b4,start:b6,dpup:h0.1,dpdown:h0.4,dpleft:h0.8,dpright:h0.2,"
-         "leftx:a0,lefty:a1,platform:Linux,\n";
+  std::string line = kGuid;
+  line += ',';
+  line += name;
+  line +=
+      ",a:b0,b:b1,x:b2,y:b3,back:b4,start:b6,dpup:h0.1,dpdown:h0.4,dpleft:h0.8,dpright:h0.2,"
+      "leftx:a0,lefty:a1,platform:Linux,\n";
+  return line;
 }
 
 // SDL's controller subsystem, up for one case with SDL_GAMECONTROLLERCONFIG as given.

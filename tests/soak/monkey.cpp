@@ -19,7 +19,6 @@ struct Choice {
 
 // Most frames pass without input: menus and sequences get time to react and animate.
 constexpr int kActOneFrameIn = 6;
-constexpr int kLevelIntro = 11, kPlay = 12;
 // One level in this many is played without Escape.
 constexpr int kPatientOneLevelIn = 4;
 
@@ -40,9 +39,9 @@ constexpr int totalWeight() {
 
 }  // namespace
 
-void Monkey::act(WindowEvents& window, int64_t frame, int screenState) {
-  if (screenState != screen_ && screenState == kLevelIntro) patient_ = below(kPatientOneLevelIn) == 0;
-  screen_ = screenState;
+void Monkey::act(WindowEvents& window, int64_t frame, Screen screen) {
+  if (screen != screen_ && screen == Screen::LevelIntro) patient_ = below(kPatientOneLevelIn) == 0;
+  screen_ = screen;
   for (auto it = held_.begin(); it != held_.end();) {
     if (it->until > frame) {
       ++it;
@@ -61,7 +60,7 @@ void Monkey::act(WindowEvents& window, int64_t frame, int screenState) {
   while (pick >= choice->weight) pick -= (choice++)->weight;
   switch (choice->move) {
     case Move::Key:
-      if (choice->key != vk::Escape || !patient_ || screenState != kPlay) press(window, choice->key, frame);
+      if (choice->key != vk::Escape || !patient_ || screen != Screen::Play) press(window, choice->key, frame);
       break;
     case Move::Letter: type(window); break;
     case Move::PointerMove: point(window, false); break;
@@ -82,7 +81,8 @@ void Monkey::releaseAll(WindowEvents& window) {
 
 // A key goes down and stays down for a moment; arrows often much longer, to walk somewhere.
 void Monkey::press(WindowEvents& window, int key, int64_t frame) {
-  if (std::any_of(held_.begin(), held_.end(), [key](const Held& h) { return h.key == key; })) return;
+  if (std::any_of(held_.begin(), held_.end(), [key](const Held& h) { return !h.pad && h.key == key; }))
+    return;
   window.keyDown(key);
   // As in the window: these keys also arrive as characters.
   if (key == vk::Back || key == vk::Return) window.character(static_cast<unsigned char>(key));
@@ -95,7 +95,7 @@ void Monkey::padButton(WindowEvents& window, int64_t frame) {
   if (pad_ < 0) plugPad(window);
   const int button = below(kPadButtons);
   const bool escape = button == static_cast<int>(PadButton::B) || button == static_cast<int>(PadButton::Back);
-  if ((escape && patient_ && screen_ == kPlay) ||
+  if ((escape && patient_ && screen_ == Screen::Play) ||
       std::any_of(held_.begin(), held_.end(), [button](const Held& h) { return h.pad && h.key == button; })) {
     return;
   }

@@ -1,8 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <vector>
 
+#include "game/screen_states.h"
 #include "platform/host.h"
 
 namespace nk::test {
@@ -17,7 +19,7 @@ class Monkey {
   explicit Monkey(uint64_t seed) : random_(seed) {}
 
   // The input of one frame on the screen the game is in; call it before the frame runs.
-  void act(WindowEvents& window, int64_t frame, int screenState);
+  void act(WindowEvents& window, int64_t frame, Screen screen);
   // Lets go of every held key, as a window does when it goes away; its pad goes with it.
   void releaseAll(WindowEvents& window);
 
@@ -38,7 +40,7 @@ class Monkey {
 
   std::mt19937_64 random_;
   std::vector<Held> held_;
-  int screen_ = -1;
+  std::optional<Screen> screen_;
   bool patient_ = false;
   int pad_ = -1;  // the pad plugged in, or -1
   int nextPad_ = 0;

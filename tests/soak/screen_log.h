@@ -1,7 +1,10 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <ostream>
+
+#include "game/screen_states.h"
 
 namespace nk::test {
 
@@ -9,25 +12,23 @@ namespace nk::test {
 // without the main menu: a screen the player cannot leave shows up as an ever longer stay.
 class ScreenLog {
  public:
-  static constexpr int kMainMenu = 3;
-
-  void see(int screenState, int64_t frame);
+  void see(Screen screen, int64_t frame);
   // The run started the game again (after the window closed): a fresh start counts as a return.
   void restarted(int64_t frame);
 
-  bool reached(int screenState) const { return frames_.contains(screenState); }
+  bool reached(Screen screen) const { return frames_.contains(screen); }
   int64_t menuVisits() const { return menuVisits_; }
   int64_t longestStay() const { return longestStay_; }
   int64_t longestAwayFromMenu() const { return longestAway_; }
   void print(std::ostream& out) const;
 
  private:
-  std::map<int, int64_t> frames_;  // frames spent in each screen state
-  std::map<int, int64_t> entries_;
-  int current_ = -1;
+  std::map<Screen, int64_t> frames_;  // frames spent in each screen state
+  std::map<Screen, int64_t> entries_;
+  std::optional<Screen> current_;
   int64_t enteredAt_ = 0, lastMenu_ = 0, menuVisits_ = 0;
   int64_t longestStay_ = 0, longestAway_ = 0;
-  int longestStayIn_ = -1;
+  std::optional<Screen> longestStayIn_;
 };
 
 }  // namespace nk::test

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/form1.h"
+#include "app/form_view.h"
 #include "app/score_report.h"
 #include "soak/monkey.h"
 #include "soak/screen_log.h"
@@ -69,10 +70,10 @@ int run(const Settings& settings) {
     screens.restarted(frame);
     bool closed = false;
     while (frame < settings.frames && !closed) {
-      monkey.act(*session.form, frame, session.form->GameState.ScreenState);
+      monkey.act(*session.form, frame, session.form->view().GameState.ScreenState);
       closed = session.frame();
-      screens.see(session.form->GameState.ScreenState, frame++);
-      mostSprites = std::max(mostSprites, static_cast<size_t>(session.form->NkSprite1->Count()));
+      screens.see(session.form->view().GameState.ScreenState, frame++);
+      mostSprites = std::max(mostSprites, static_cast<size_t>(session.form->view().NkSprite1.Count()));
     }
     monkey.releaseAll(*session.form);
     for (const std::string& text : session.host.journal().messages) ++messages[text];
@@ -95,7 +96,7 @@ int run(const Settings& settings) {
               << " frames\n";
     ok = false;
   }
-  if (screens.menuVisits() < 2 || !screens.reached(12)) {
+  if (screens.menuVisits() < 2 || !screens.reached(Screen::Play)) {
     std::cout << "FAIL: the run did not get into play and back to the main menu\n";
     ok = false;
   }

@@ -43,7 +43,7 @@ bool existing(std::string_view name) {
       "wdata\\back.png", "wdata\\n1.png", "wdata\\h1.png",          "wdata\\game.url",
       "wdata\\n2.png",   "wdata\\h2.png", "wdata\\w2.png",          "C:\\back.png",
       "/wdata/back.png", "..\\back.png",  "wdata\\..\\..\\back.png"};
-  return files.count(name) != 0;
+  return files.contains(name);
 }
 
 ShareDescription read(const std::vector<std::string>& lines) {

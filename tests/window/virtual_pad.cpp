@@ -58,7 +58,7 @@ void run(const std::string& line) {
 
 // SDL locks its joysticks inside each of these calls, so they may come from a thread of their own;
 // the game's event loop sends what they change.
-void serve(std::string file) {
+void serve(const std::string& file) {
   using namespace std::chrono_literals;
   while (SDL_WasInit(SDL_INIT_GAMECONTROLLER) == 0) std::this_thread::sleep_for(5ms);
   std::streamoff done = 0;

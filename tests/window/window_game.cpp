@@ -94,7 +94,7 @@ Snapshot WindowGame::waitFor(const std::function<bool(const Snapshot&)>& done, c
                              seconds limit) {
   const auto end = std::chrono::steady_clock::now() + limit;
   for (;;) {
-    const Snapshot s = snapshot();
+    Snapshot s = snapshot();
     if (done(s)) return s;
     if (std::chrono::steady_clock::now() > end) {
       throw std::runtime_error("waited in vain for " + what + "; last: " + summary(s) + "\n" + log());
@@ -110,6 +110,8 @@ Snapshot WindowGame::waitPasses(int64_t passes) {
 }
 
 std::optional<int> WindowGame::waitForExit(seconds limit) { return game_->waitForExit(limit); }
+
+void WindowGame::loseDevice() { game_->signal(SIGUSR2); }
 
 int WindowGame::terminate() {
   game_->signal(SIGTERM);

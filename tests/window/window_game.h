@@ -70,6 +70,8 @@ class WindowGame {
   std::optional<int> waitForExit(seconds limit = seconds(120));
   // Ends the run with SIGTERM: its exit status.
   int terminate();
+  // Takes the game's render device away (SIGUSR2), as the system may.
+  void loseDevice();
   // The snapshot the run wrote when it ended.
   Snapshot finalSnapshot() const;
   std::string log() const;

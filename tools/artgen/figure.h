@@ -55,6 +55,6 @@ struct Build {
 Joints drawFigure(cairo_t* cr, const Build& build, const Pose& pose);
 
 // Eyes, nose and mouth of a round head, shared by every figure.
-void drawFace(cairo_t* cr, Point head, double r, const Pose& pose, Rgb skin);
+void drawFace(cairo_t* cr, Point c, double r, const Pose& pose, Rgb skin);
 
 }  // namespace nk::art

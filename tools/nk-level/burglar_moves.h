@@ -2,38 +2,46 @@
 #include <array>
 #include <cstdint>
 
+#include "game/door_actions.h"
 #include "game/level_constants.h"
 #include "game/level_file.h"
+#include "game/move_actions.h"
+#include "game/take_actions.h"
 
 namespace nk {
 
 // Play passes (120 a second) each thing costs, counted from the pass that takes the key's release
-// to the first pass he obeys the keys again: the action's own ticks, the pass that starts it and
-// the pass that hands play back.
+// to the first pass he obeys the keys again, from the game's own ticks. An action that ends on its
+// tick `end` runs end + 1 passes from tick 0, after the pass that started it; the next pass is
+// the rules' again.
 inline constexpr int32_t kTicksPerSecond = 120;
-inline constexpr int32_t kOpenDoorTicks = 233 + 2;
-inline constexpr int32_t kOpenDoorWithKeyTicks = 473 + 2;
-inline constexpr int32_t kWalkThroughTicks = 259 + 2;
-inline constexpr int32_t kClimbTicks = 358 + 2;
-// The ride's 521 ticks, then the arrival's 300 (its count starts at 1).
-inline constexpr int32_t kLiftTicks = 1 + 521 + 300;
-inline constexpr int32_t kTakeKeyTicks = 333 + 2;
+constexpr int32_t ActionPasses(int32_t endTick) { return endTick + 2; }
+inline constexpr int32_t kOpenDoorTicks = ActionPasses(kOpenDoorEnd);
+inline constexpr int32_t kOpenDoorWithKeyTicks = ActionPasses(kOpenDoorWithKeyEnd);
+// A walk through ends on the first tick past kWalkEndsAfter: he is fully shown by then.
+inline constexpr int32_t kWalkThroughTicks = ActionPasses(kWalkEndsAfter + 1);
+inline constexpr int32_t kClimbTicks = ActionPasses(kClimbEnd);
+// The ride's ticks 0 .. kLiftRideEnd, then the arrival's (its count starts at 1).
+inline constexpr int32_t kLiftTicks = 1 + kLiftRideEnd + 1 + kArriveEnd;
+inline constexpr int32_t kTakeKeyTicks = ActionPasses(kTakeKeyEnd);
 // Up to the pass that puts the money into the score and shows the level-complete screen.
-inline constexpr int32_t kCrackSafeTicks = 1 + 550;
+inline constexpr int32_t kCrackSafeTicks = 1 + kCrackSafeEnd;
 // Letting go of an arrow is a pass of its own: the rules spend it on making him stand.
 inline constexpr int32_t kStandTicks = 1;
 
 // Sprite moves between a room's reveal and the first pass he obeys the keys in it, for each way
-// in; a laser beam built at the reveal has swept that far when he can move again.
-inline constexpr int32_t kMovesAfterWalkThrough = 131;
-inline constexpr int32_t kMovesAfterClimbUp = 161;
-inline constexpr int32_t kMovesAfterClimbDown = 201;
-inline constexpr int32_t kMovesAfterLift = 301;
+// in; a laser beam built at the reveal has swept that far when he can move again. The pass of the
+// reveal moves the sprites after it, the rules' pass tests him before it moves them.
+constexpr int32_t MovesAfterReveal(int32_t passes, int32_t revealTick) { return passes - (revealTick + 1); }
+inline constexpr int32_t kMovesAfterWalkThrough = MovesAfterReveal(kWalkThroughTicks, kWalkChangesRoom);
+inline constexpr int32_t kMovesAfterClimbUp = MovesAfterReveal(kClimbTicks, kClimbUp.arrive);
+inline constexpr int32_t kMovesAfterClimbDown = MovesAfterReveal(kClimbTicks, kClimbDown.arrive);
+inline constexpr int32_t kMovesAfterLift = MovesAfterReveal(kLiftTicks, kLiftRideEnd);
 
 inline constexpr int32_t kLastRoomPosition = 151;
 // He walks right only up to here; one more step takes him to the last position.
 inline constexpr int32_t kWalkLimit = 150;
-inline constexpr int32_t kWalkBackLanding = 129;
+inline constexpr int32_t kWalkBackLanding = kWalkBackRoomPosition;
 
 // Room positions, both ends included; lo > hi is nowhere.
 struct Span {

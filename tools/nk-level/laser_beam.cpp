@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
+#include "game/world_objects.h"
+
 namespace nk {
 namespace {
 
-constexpr double kStartSpeed = 1.2, kRange = 110.0, kTurnBack = 5.0;
-// The beam catches only below this screen line.
-constexpr double kCatchLine = 270.0;
 // Long enough for a crossing to start at any phase of the first few dozen sweeps.
 constexpr int32_t kSampledMoves = 8000;
 constexpr int32_t kSampledPhases = 4000;
@@ -16,13 +15,13 @@ constexpr int32_t kSampledPhases = 4000;
 
 LaserBeam::LaserBeam(double topY) : low_(kSampledMoves) {
   // The same steps, in the same floating-point order, as the beam's own move.
-  double y = topY, speed = kStartSpeed, travelled = 0;
+  double y = topY, speed = kLaserSpeed, travelled = 0;
   for (int32_t m = 0; m < kSampledMoves; ++m) {
-    low_[size_t(m)] = y > kCatchLine;
-    if (speed > 0 && travelled >= kRange) {
+    low_[size_t(m)] = y > kLaserCatchLine;
+    if (speed > 0 && travelled >= kLaserRange) {
       speed = -speed;
       y -= 1;
-    } else if (speed <= 0 && travelled <= kTurnBack) {
+    } else if (speed <= 0 && travelled <= kLaserTurnBack) {
       speed = -speed;
       y += 1;
     } else {

@@ -3,19 +3,25 @@
 #include <algorithm>
 #include <sstream>
 
+#include "app/screens/level_complete.h"
+#include "app/screens/level_intro.h"
+#include "app/screens/quick_help.h"
 #include "tools/nk-level/laser_beam.h"
 
 namespace nk {
 namespace {
 
-// From the pass that takes Enter on the level intro to the pass the level starts: the street fades
-// from the intro's count of 479 to 1300.
-constexpr int32_t kIntroPasses = 1300 - 479;
-// The quick help takes a key 122 passes after the level starts and is gone 123 passes later.
-constexpr int32_t kHelpWaits = 122, kHelpCloses = 245 - 124;
-// The level-complete screen counts a second of time bonus every 5 passes from its 305th pass on;
-// with no time left it is done at once past its 300th.
-constexpr int32_t kTallyFirst = 305, kTallyEvery = 5, kTallyEmpty = 301;
+// The game's own timings. From the pass that takes Enter on the level intro to the pass the level
+// starts: the street fades on from the intro's count at Enter to its end.
+constexpr int32_t kIntroPasses = kIntroEnd - kIntroEnterCount;
+// The quick help takes a key kHelpWaits passes after the level starts, and is gone when its
+// count has gone on from kHelpCloses to kHelpGone.
+constexpr int32_t kHelpClosePasses = kHelpGone - kHelpCloses;
+// The level-complete screen counts a second of time bonus every kTallyEvery passes from the first
+// such pass after kTallyStart; with no time left it is done at once past kTallyStart.
+constexpr int32_t kTallyFirst = kTallyStart + kTallyEvery, kTallyEmpty = kTallyStart + 1;
+static_assert(kTallyStart % kTallyEvery == 0,
+              "the first second is counted kTallyEvery passes after the start");
 
 const char* keyOf(Deed deed) {
   switch (deed) {
@@ -62,7 +68,7 @@ class Writer {
     if (constants.level == 1) {
       // The quick help of a new game's first level.
       line(start + 1 + kHelpWaits, "tap Space", "closes the quick help");
-      start += 1 + kHelpWaits + 1 + kHelpCloses;
+      start += 1 + kHelpWaits + 1 + kHelpClosePasses;
     }
     clockStart_ = start;
     pass_ = start + 1;

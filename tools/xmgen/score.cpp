@@ -84,7 +84,7 @@ class ScoreBuilder {
       beginSection(w[1], number(w[2], n, 1, 256));
     } else if (key == "order") {
       for (size_t i = 1; i < w.size(); ++i) {
-        if (!sections_.count(w[i])) fail(n, "no section \"" + w[i] + "\"");
+        if (!sections_.contains(w[i])) fail(n, "no section \"" + w[i] + "\"");
         module_.order.push_back(sections_[w[i]]);
       }
     } else {
@@ -93,7 +93,7 @@ class ScoreBuilder {
   }
 
   void addVoice(const std::vector<std::string>& w, int n) {
-    if (!instruments_.count(w[2])) fail(n, "no instrument \"" + w[2] + "\"");
+    if (!instruments_.contains(w[2])) fail(n, "no instrument \"" + w[2] + "\"");
     if (section_ >= 0 || !module_.patterns.empty()) fail(n, "voices come before the sections");
     Voice v;
     v.instrument = instruments_[w[2]];
@@ -106,7 +106,7 @@ class ScoreBuilder {
   }
 
   void beginSection(const std::string& name, int rows) {
-    if (sections_.count(name)) fail(lineNo_, "section \"" + name + "\" again");
+    if (sections_.contains(name)) fail(lineNo_, "section \"" + name + "\" again");
     sections_[name] = static_cast<uint8_t>(module_.patterns.size());
     section_ = static_cast<int>(module_.patterns.size());
     Pattern p;
@@ -137,7 +137,7 @@ class ScoreBuilder {
       section_ = -1;
       return;
     }
-    if (!voices_.count(w[0])) fail(n, "no voice \"" + w[0] + "\"");
+    if (!voices_.contains(w[0])) fail(n, "no voice \"" + w[0] + "\"");
     const Voice& v = voices_[w[0]];
     int& row = filled_[w[0]];
     if (w.size() > 1 && w[1][0] == '|') {
@@ -224,7 +224,7 @@ class ScoreBuilder {
 uint8_t NoteNumber(const std::string& name) {
   static const std::map<char, int> kSteps{{'c', 0}, {'d', 2}, {'e', 4}, {'f', 5},
                                           {'g', 7}, {'a', 9}, {'b', 11}};
-  if (name.size() < 2 || !kSteps.count(name[0])) return 0;
+  if (name.size() < 2 || !kSteps.contains(name[0])) return 0;
   int pitch = kSteps.at(name[0]);
   size_t i = 1;
   if (name[i] == '#') {

@@ -31,7 +31,7 @@ TEST_P(LevelPlaythrough, ReachesTheLevelCompleteScreenWithEveryLifeWhateverTheSe
     ASSERT_EQ(run.status, 0) << run.stderrText;
     ends.push_back(readJson(dir / "end.json"));
     const auto& s = ends.back();
-    EXPECT_EQ(s["ScreenState"], 13) << "seed " << seed;
+    EXPECT_EQ(s["ScreenState"], Screen::LevelComplete) << "seed " << seed;
     EXPECT_EQ(s["Lives"], 3) << "seed " << seed;
     EXPECT_EQ(s["Level"], level);
     EXPECT_EQ(s["time"], (nlohmann::json{{"minutes", 0}, {"seconds", 0}})) << "the bonus is counted";
@@ -67,7 +67,7 @@ TEST(GamePlaythrough, FromTheTitleThroughEveryHouseToTheHighScores) {
                            dir);
   ASSERT_EQ(run.status, 0) << run.stderrText;
   const auto s = readJson(dir / "end.json");
-  EXPECT_EQ(s["ScreenState"], 7);
+  EXPECT_EQ(s["ScreenState"], Screen::HiScores);
   EXPECT_EQ(s["Lives"], 3);
   EXPECT_EQ(s["HiscoreName"], "Вор");
   ASSERT_FALSE(s["HiScores"].empty());

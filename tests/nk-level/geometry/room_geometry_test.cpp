@@ -9,6 +9,7 @@
 #include "app/form1.h"
 #include "game/player.h"
 #include "game/world_objects.h"
+#include "support/form_probe.h"
 #include "support/test_host.h"
 #include "tools/nk-level/burglar_moves.h"
 
@@ -41,23 +42,24 @@ std::array<Span, kThings> measure(int level, int key) {
   auto form = std::make_unique<TForm1>(host, options);
   form->FormCreate();
   form->FormShow();
-  form->GameState.FirstGame = false;
-  form->LeaveState(11);
-  form->EnterState(12);
-  TPlayer& p = *form->Play.player;
+  FormProbe probe(*form);
+  probe.GameState.FirstGame = false;
+  form->LeaveState(Screen::LevelIntro);
+  form->EnterState(Screen::Play);
+  TPlayer& p = *probe.Play.player;
   bool caught = false;
   p.OnCaughtByLaser = [&] { caught = true; };
-  TLaser& laser = *form->Play.grid.cell(p.Column, p.Row).laser;
+  TLaser& laser = *probe.Play.grid.cell(p.Column, p.Row).laser;
   laser.Moving = false;
   laser.SetY(300);  // low enough to catch
 
   std::array<Span, kThings> spans;
   spans.fill({1, 0});
   for (int32_t pos = 0; pos <= kLastRoomPosition; ++pos) {
-    form->levelBuilder.ScrollWorld(p.RoomPosition - pos, 0);
+    probe.levelBuilder.ScrollWorld(p.RoomPosition - pos, 0);
     p.RoomPosition = pos;
     caught = false;
-    form->NkSprite1->Collision();
+    probe.NkSprite1.Collision();
     const bool touches[kThings] = {p.AtDoor, p.AtBackDoor, p.AtStairsUp, p.AtLift, p.AtSafe, p.AtKey, caught};
     for (size_t t = 0; t < kThings; ++t) {
       if (!touches[t]) continue;
