@@ -1,5 +1,6 @@
 #include "platform/pad_mapping.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/keys.h"
@@ -35,14 +36,8 @@ constexpr std::array<int, kPadButtons + 4> keysOfControls() {
   return keys;
 }
 constexpr auto kKeyOf = keysOfControls();
-static_assert(
-    [] {
-      for (int key : kKeyOf) {
-        if (key < 0) return false;
-      }
-      return true;
-    }(),
-    "every control of the pad has a key");
+static_assert(std::ranges::all_of(kKeyOf, [](int key) { return key >= 0; }),
+              "every control of the pad has a key");
 
 std::string controlName(int control) {
   switch (control) {
