@@ -1,9 +1,9 @@
 #pragma once
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 
+#include "app/form_options.h"
 #include "app/host_messages.h"
 #include "app/pad_input.h"
 #include "app/transition.h"
@@ -35,14 +35,6 @@ class TShareScreen;
 class TTimer;
 struct FormScreens;
 struct FormView;
-
-// What the command line may decide for a run.
-struct FormOptions {
-  std::optional<uint64_t> seed;       // replaces the clock seed
-  std::optional<bool> fullScreen;     // overrides Config.cfg's display mode
-  std::optional<int32_t> startLevel;  // go straight into a new game on this level
-  std::string scoreServer;            // the score server's address; none: it counts as unreachable
-};
 
 // The game window: owns every component and the game state, answers the window's events and
 // hands each frame to the screen it belongs to. The screens are units of their own; this class
