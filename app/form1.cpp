@@ -20,6 +20,7 @@
 #include "platform/files.h"
 #include "platform/keys.h"
 #include "ui/gui_bitmap_font.h"
+#include "ui/nk_edit.h"
 #include "ui/nk_gui.h"
 #include "ui/share_screen.h"
 
@@ -27,7 +28,9 @@ namespace nk {
 
 namespace {
 
-std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, TNkTimer::Handler handler) {
+// After each frame the pads see the screen it left the game on.
+std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, PadInput& pads,
+                                         TNkTimer::Handler handler) {
   // The settings every frame timer of the window is created with.
   auto timer = std::make_unique<TNkTimer>(app);
   timer->SetEnabled(false);
@@ -36,9 +39,10 @@ std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, TNkTi
   timer->SetMaxFPS(120);
   timer->SetFPSWarningFrames(10);
   timer->SetLossyMode(false);
-  timer->OnTimer = [&ticks, handler = std::move(handler)](TNkTimer& sender) {
+  timer->OnTimer = [&ticks, &pads, handler = std::move(handler)](TNkTimer& sender) {
     ++ticks;
     handler(sender);
+    pads.frame();
   };
   return timer;
 }
@@ -48,6 +52,8 @@ std::unique_ptr<TNkTimer> makeFrameTimer(Application& app, int64_t& ticks, TNkTi
 TForm1::TForm1(Host& windowHost, FormOptions formOptions)
     : host(windowHost),
       options(std::move(formOptions)),
+      Pads({[this](int key, bool down) { down ? keyDown(key) : keyUp(key); },
+            [this] { return GameState.ScreenState; }, [this] { return nameBeingEdited(); }}),
       messages(windowHost),
       NkImageList1(std::make_unique<TNkImageList>(messages)),
       ShareList(std::make_unique<TNkImageList>(messages)),
@@ -78,9 +84,9 @@ TForm1::TForm1(Host& windowHost, FormOptions formOptions)
   nameEditGuiFont = std::make_unique<TGuiBitmapFont>(*NameEditFont);
   NkGUI1->NkBitmapFont = guiFont.get();
   Application& app = host.application();
-  NkTimer1 = makeFrameTimer(app, frameTicks_, [this](TNkTimer& sender) { NkTimer1Timer(sender); });
-  GameTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& sender) { GameTimerTimer(sender); });
-  AnimTimer = makeFrameTimer(app, frameTicks_, [this](TNkTimer& sender) { AnimTimerTimer(sender); });
+  NkTimer1 = makeFrameTimer(app, frameTicks_, Pads, [this](TNkTimer& sender) { NkTimer1Timer(sender); });
+  GameTimer = makeFrameTimer(app, frameTicks_, Pads, [this](TNkTimer& sender) { GameTimerTimer(sender); });
+  AnimTimer = makeFrameTimer(app, frameTicks_, Pads, [this](TNkTimer& sender) { AnimTimerTimer(sender); });
   Timer1 = std::make_unique<TTimer>(app, 1000);
   Timer1->OnTimer = [this] { Timer1Timer(); };
   NkMusic1 = MakeGameEffects(host.audio());
@@ -186,6 +192,13 @@ void TForm1::FormMouseDown(MouseButton button, int x, int y) {
     screens_->wayOut->click(x, y);
 }
 
+TNkEdit* TForm1::nameBeingEdited() {
+  const Screen screen = GameState.ScreenState;
+  TNkEdit* edit = screens_->menu->ActiveEdit;
+  const bool naming = screen == Screen::Options || screen == Screen::ScoreDialog;
+  return naming && edit != nullptr && edit->Focused() ? edit : nullptr;
+}
+
 void TForm1::keyDown(int virtualKey) {
   NkGUI1->KeyDownMessage(static_cast<uint16_t>(virtualKey));
   FormKeyDown(virtualKey);
@@ -242,10 +255,10 @@ void TForm1::saveConfigOrReport() {
 }
 
 FormView TForm1::view() const {
-  return {GameState,      Play,         *NkSprite1,    *NkGUI1,    *NkScreen1,      *NkFont1,
-          *NkBitmapFont1, *NkFader1,    *NkTimer1,     *GameTimer, *AnimTimer,      *Timer1,
-          *Sound3D,       Sounds,       *ShareScreen,  *ShareList, *screens_->menu, screens_->help->page(),
-          host.device(),  frameTicks(), host.journal()};
+  return {GameState,      Play,         *NkSprite1,     *NkGUI1,    *NkScreen1,      *NkFont1,
+          *NkBitmapFont1, *NkFader1,    *NkTimer1,      *GameTimer, *AnimTimer,      *Timer1,
+          *Sound3D,       Sounds,       *ShareScreen,   *ShareList, *screens_->menu, screens_->help->page(),
+          host.device(),  frameTicks(), host.journal(), Pads};
 }
 
 }  // namespace nk

@@ -1,10 +1,11 @@
 #pragma once
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 
+#include "app/form_options.h"
 #include "app/host_messages.h"
+#include "app/pad_input.h"
 #include "app/transition.h"
 #include "audio/sound_board.h"
 #include "game/game_state.h"
@@ -20,6 +21,7 @@ class MenuFontSlot;
 class NkFontText;
 class TGuiBitmapFont;
 class TNkBitmapFont;
+class TNkEdit;
 class TNkFader;
 class TNkFont;
 class TNkGUI;
@@ -33,14 +35,6 @@ class TShareScreen;
 class TTimer;
 struct FormScreens;
 struct FormView;
-
-// What the command line may decide for a run.
-struct FormOptions {
-  std::optional<uint64_t> seed;       // replaces the clock seed
-  std::optional<bool> fullScreen;     // overrides Config.cfg's display mode
-  std::optional<int32_t> startLevel;  // go straight into a new game on this level
-  std::string scoreServer;            // the score server's address; none: it counts as unreachable
-};
 
 // The game window: owns every component and the game state, answers the window's events and
 // hands each frame to the screen it belongs to. The screens are units of their own; this class
@@ -83,6 +77,10 @@ class TForm1 final : public WindowEvents {
   void mouseDown(MouseButton button, int x, int y) override;
   void mouseUp(MouseButton button, int x, int y) override;
   void mouseDoubleClick(int x, int y) override;
+  void padAdded(int pad, const std::string& name) override { Pads.added(pad, name); }
+  void padRemoved(int pad) override { Pads.removed(pad); }
+  void padButton(int pad, PadButton button, bool down) override { Pads.button(pad, button, down); }
+  void padAxis(int pad, PadAxis axis, int value) override { Pads.axis(pad, axis, value); }
   void activated() override { FormActivate(); }
   bool closeQuery() override { return FormCloseQuery(); }
   void closing() override { FormClose(); }
@@ -101,6 +99,8 @@ class TForm1 final : public WindowEvents {
   void makeMenuScreens();
   void makePlayScreens();
   void readConfig();
+  // The name edit that takes letters now, or nullptr.
+  TNkEdit* nameBeingEdited();
   void startAudio();
   void stopTuneForGood(const std::string& name);
   // SaveConfig, with a failure told to the player rather than passed on.
@@ -111,6 +111,8 @@ class TForm1 final : public WindowEvents {
   int64_t frameTicks_ = 0;
   TGameState GameState;
   Random random;
+  // The pads, turned into the keyboard's events.
+  PadInput Pads;
   HostMessages messages;
   // The screen comes after the components it tells about device changes: it is destroyed first,
   // while they still exist.

@@ -5,6 +5,7 @@
 
 #include "app/menu_widgets.h"
 #include "app/nk_timer.h"
+#include "app/pad_input.h"
 #include "app/window_timer.h"
 #include "audio/nk_sound3d.h"
 #include "audio/sound_board.h"
@@ -49,6 +50,7 @@ struct FormView {
   const RenderDevice& device;
   int64_t ticks;           // frame-timer firings since the start
   const Journal& journal;  // what the game asked of the machine
+  const PadInput& Pads;    // the game controllers plugged in
 };
 
 }  // namespace nk

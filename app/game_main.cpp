@@ -16,6 +16,7 @@
 #include "platform/environment.h"
 #include "platform/file_layout.h"
 #include "platform/files.h"
+#include "platform/game_controllers.h"
 #include "platform/headless_host.h"
 #include "platform/memory_tuning.h"
 #include "platform/random.h"
@@ -151,7 +152,8 @@ int gameMain(const std::vector<std::string>& args) {
     std::fprintf(stderr, "nokturo: cannot enter the folder %s\n", cl.workdir.c_str());
     return 1;
   }
-  useFileLayout(chooseFileLayout(systemLayoutFacts(!cl.workdir.empty()), {std::string(kConfigFile)}));
+  useFileLayout(chooseFileLayout(systemLayoutFacts(!cl.workdir.empty()),
+                                 {std::string(kConfigFile), std::string(kPadMappingFile)}));
   if (cl.printPaths) {
     std::fputs(pathsReport().c_str(), stdout);
     return 0;

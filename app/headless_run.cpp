@@ -1,5 +1,6 @@
 #include "app/headless_run.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/form1.h"
@@ -14,6 +15,8 @@ namespace nk {
 namespace {
 
 constexpr int64_t kPassesPerSecond = 120;
+// A script's pad commands all work one pad, plugged in from the start.
+constexpr int kScriptPad = 0;
 
 void deliver(WindowEvents& form, HeadlessHost& host, const ScriptEvent& e) {
   using Kind = ScriptEvent::Kind;
@@ -36,6 +39,11 @@ void deliver(WindowEvents& form, HeadlessHost& host, const ScriptEvent& e) {
       form.mouseDoubleClick(e.x, e.y);
       form.mouseUp(MouseButton::Left, e.x, e.y);
       break;
+    case Kind::PadDown:
+    case Kind::PadUp:
+      form.padButton(kScriptPad, static_cast<PadButton>(e.key), e.kind == Kind::PadDown);
+      break;
+    case Kind::PadAxis: form.padAxis(kScriptPad, static_cast<PadAxis>(e.key), e.x); break;
     case Kind::Close: host.requestClose(); break;
     case Kind::Screenshot:
     case Kind::Dump: break;
@@ -66,6 +74,11 @@ HeadlessResult runHeadless(TForm1& form, WindowEvents& input, HeadlessHost& host
                            const std::vector<ScriptEvent>& script, std::optional<int64_t> frames,
                            const std::function<void(int64_t pass)>& afterPass) {
   HeadlessResult result;
+  using Kind = ScriptEvent::Kind;
+  if (std::any_of(script.begin(), script.end(), [](const ScriptEvent& e) {
+        return e.kind == Kind::PadDown || e.kind == Kind::PadUp || e.kind == Kind::PadAxis;
+      }))
+    input.padAdded(kScriptPad, "Script pad");
   size_t next = 0;
   for (int64_t frame = 0; (!frames || frame < *frames) && !quitSignalled(); ++frame) {
     host.clock().set(frame * (VirtualClock::kFrequency / kPassesPerSecond));

@@ -59,6 +59,17 @@ void InputRecorder::mouseDoubleClick(int x, int y) {
 
 void InputRecorder::mouseUp(MouseButton button, int x, int y) { game_.mouseUp(button, x, y); }
 
+// A script knows one pad: every pad's controls are written as its.
+void InputRecorder::padButton(int pad, PadButton button, bool down) {
+  write(std::string(down ? "pad down " : "pad up ") + std::string(padButtonName(button)));
+  game_.padButton(pad, button, down);
+}
+
+void InputRecorder::padAxis(int pad, PadAxis axis, int value) {
+  write("pad axis " + std::string(padAxisName(axis)) + ' ' + std::to_string(value));
+  game_.padAxis(pad, axis, value);
+}
+
 bool InputRecorder::closeQuery() {
   write("close");
   return game_.closeQuery();

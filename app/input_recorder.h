@@ -23,6 +23,10 @@ class InputRecorder final : public WindowEvents {
   void mouseDown(MouseButton button, int x, int y) override;
   void mouseUp(MouseButton button, int x, int y) override;
   void mouseDoubleClick(int x, int y) override;
+  void padAdded(int pad, const std::string& name) override { game_.padAdded(pad, name); }
+  void padRemoved(int pad) override { game_.padRemoved(pad); }
+  void padButton(int pad, PadButton button, bool down) override;
+  void padAxis(int pad, PadAxis axis, int value) override;
   void activated() override { game_.activated(); }
   bool closeQuery() override;
   void closing() override { game_.closing(); }

@@ -5,6 +5,7 @@
 #include "app/config_file.h"
 #include "platform/file_layout.h"
 #include "platform/files.h"
+#include "platform/game_controllers.h"
 
 namespace nk {
 namespace {
@@ -14,6 +15,7 @@ struct GameFile {
 };
 constexpr GameFile kGameFiles[] = {
     {"Config.cfg", kConfigFile},
+    {"gamecontrollerdb.txt", kPadMappingFile},
     {"Data/", "Data"},
     {"Sounds/", "Sounds"},
     {"wdata/", "wdata"},

@@ -9,6 +9,7 @@
 
 #include "codec/cp1251.h"
 #include "platform/keys.h"
+#include "platform/pad_controls.h"
 
 namespace nk {
 namespace {
@@ -127,6 +128,36 @@ Problem addPointer(ScriptEvent event, std::string_view command, const Words& arg
   return std::nullopt;
 }
 
+// `pad down|up|tap BUTTON` or `pad axis AXIS VALUE`, with SDL's names of the controls.
+Problem addPad(ScriptEvent event, const Words& args, std::vector<ScriptEvent>& events) {
+  using Kind = ScriptEvent::Kind;
+  const std::string_view what = args.empty() ? std::string_view{} : args[0];
+  if (what == "down" || what == "up" || what == "tap") {
+    const std::optional<PadButton> button = args.size() == 2 ? padButtonFromName(args[1]) : std::nullopt;
+    if (!button)
+      return "pad " + std::string(what) + " takes a button: a b x y back start dpup dpdown dpleft dpright";
+    event.key = static_cast<int>(*button);
+    event.kind = what == "up" ? Kind::PadUp : Kind::PadDown;
+    events.push_back(event);
+    if (what == "tap") {
+      event.kind = Kind::PadUp;
+      ++event.frame;
+      events.push_back(event);
+    }
+    return std::nullopt;
+  }
+  if (what != "axis") return "pad takes down, up, tap or axis";
+  const std::optional<PadAxis> axis = args.size() == 3 ? padAxisFromName(args[1]) : std::nullopt;
+  int64_t value = 0;
+  if (!axis || !toInt(args[2], value) || value < kPadAxisMin || value > kPadAxisMax)
+    return "pad axis takes leftx or lefty and a value -32768..32767";
+  event.kind = Kind::PadAxis;
+  event.key = static_cast<int>(*axis);
+  event.x = static_cast<int>(value);
+  events.push_back(event);
+  return std::nullopt;
+}
+
 // The events of one command at `frame`; `rest` is the line after the command's name.
 Problem addCommand(int64_t frame, std::string_view command, std::string_view rest,
                    std::vector<ScriptEvent>& events) {
@@ -139,6 +170,7 @@ Problem addCommand(int64_t frame, std::string_view command, std::string_view res
   if (command == "mouse" || command == "click" || command == "dblclick") {
     return addPointer(event, command, args, events);
   }
+  if (command == "pad") return addPad(event, args, events);
   if (command == "screenshot" || command == "dump") {
     if (args.size() != 1) return std::string(command) + " takes one file name";
     event.kind = command == "dump" ? ScriptEvent::Kind::Dump : ScriptEvent::Kind::Screenshot;

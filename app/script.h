@@ -10,11 +10,24 @@ namespace nk {
 
 // One timed input of a headless run. Taps and typed text are already split into single events.
 struct ScriptEvent {
-  enum class Kind { KeyDown, KeyUp, Char, Mouse, Click, DoubleClick, Screenshot, Dump, Close };
+  enum class Kind {
+    KeyDown,
+    KeyUp,
+    Char,
+    Mouse,
+    Click,
+    DoubleClick,
+    PadDown,
+    PadUp,
+    PadAxis,
+    Screenshot,
+    Dump,
+    Close
+  };
   int64_t frame = 0;
   Kind kind = Kind::KeyDown;
-  int key = 0;       // virtual-key code, or the Windows-1251 byte of Char
-  int x = 0, y = 0;  // Mouse, Click, DoubleClick
+  int key = 0;       // virtual-key code, the Windows-1251 byte of Char, the PadButton or PadAxis
+  int x = 0, y = 0;  // Mouse, Click, DoubleClick; x is PadAxis's value
   std::string file;  // Screenshot, Dump
   bool operator==(const ScriptEvent&) const = default;
 };

@@ -7,6 +7,7 @@
 
 #include "app/form_view.h"
 #include "app/menu_widgets.h"
+#include "app/pad_input.h"
 #include "app/screen_sprites.h"
 #include "app/screens/play_screen.h"
 #include "app/screens/way_out.h"
@@ -83,6 +84,7 @@ nlohmann::json makeSnapshot(const FormView& form, int64_t frame) {
   snapshot["music"] = DescribeTunes(form.Sound3D);
   describeJournal(form.journal, snapshot);
   snapshot["share"] = DescribePromotion(form.ShareScreen);
+  snapshot["pads"] = DescribePads(form.Pads);
   return snapshot;
 }
 

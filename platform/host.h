@@ -6,6 +6,7 @@
 #include "platform/application.h"
 #include "platform/audio_output.h"
 #include "platform/http_client.h"
+#include "platform/pad_controls.h"
 #include "platform/render_device.h"
 
 namespace nk {
@@ -31,6 +32,12 @@ class WindowEvents {
   virtual void mouseUp(MouseButton button, int x, int y) = 0;
   // The second press of a quick left double click, which arrives instead of its mouseDown.
   virtual void mouseDoubleClick(int x, int y) = 0;
+  // A game controller came (those plugged in at start come as the run begins) or went; pad is
+  // its number for the run, name in Windows-1251.
+  virtual void padAdded(int pad, const std::string& name) = 0;
+  virtual void padRemoved(int pad) = 0;
+  virtual void padButton(int pad, PadButton button, bool down) = 0;
+  virtual void padAxis(int pad, PadAxis axis, int value) = 0;
   virtual void activated() = 0;
   // The close box or a close request: true lets the window close.
   virtual bool closeQuery() = 0;

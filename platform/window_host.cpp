@@ -9,6 +9,7 @@
 
 #include "codec/cp1251.h"
 #include "platform/files.h"
+#include "platform/game_controllers.h"
 #include "platform/keys.h"
 #include "platform/run_signals.h"
 #include "platform/sdl_device.h"
@@ -22,10 +23,12 @@ struct WindowHost::Impl {
   Application app{clock};
   std::unique_ptr<RenderDevice> device;
   std::unique_ptr<AudioOutput> audio;
+  std::unique_ptr<GameControllers> pads;
   bool closeRequested = false;
   bool quit = false;
 
   ~Impl() {
+    pads.reset();
     audio.reset();
     device.reset();
     if (window != nullptr) SDL_DestroyWindow(window);
@@ -70,6 +73,10 @@ std::unique_ptr<WindowHost> WindowHost::create(const std::string& title, int wid
     std::fprintf(stderr, "nokturo: %s; playing without sound.\n", audioError.c_str());
     impl->audio = makeSilentAudio(impl->clock);
   }
+  std::string padProblem;
+  impl->pads = GameControllers::start(nativePath(kPadMappingFile), padProblem);
+  // Without pads, or without the player's mappings, the keyboard still plays.
+  if (!padProblem.empty()) std::fprintf(stderr, "nokturo: %s.\n", padProblem.c_str());
   return std::unique_ptr<WindowHost>(new WindowHost(std::move(impl)));
 }
 
@@ -155,7 +162,9 @@ void WindowHost::Impl::handle(const SDL_Event& e, WindowEvents& events) {
       if (e.window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED) displayChanged(*device, window);
       break;
     case SDL_RENDER_DEVICE_RESET: markWindowDeviceLost(*device); break;
-    default: break;
+    default:
+      if (pads) pads->handle(e, events);
+      break;
   }
 }
 
@@ -193,6 +202,7 @@ WindowHost::RunEnd WindowHost::run(WindowEvents& events, std::optional<int64_t> 
                                    const std::function<void(int64_t pass)>& afterPass) {
   Impl& s = *impl_;
   RunEnd end;
+  if (s.pads) s.pads->openPresent(events);
   for (int64_t pass = 0; !passes || pass < *passes; ++pass) {
     if (!s.closeRequested) s.waitForWork();
     SDL_Event e;

@@ -4,12 +4,18 @@
 
 #include "app/script_file.h"
 #include "platform/keys.h"
+#include "platform/pad_controls.h"
 #include "temp_dir.h"
 
 namespace nk {
 namespace {
 
 using Kind = ScriptEvent::Kind;
+
+template <typename Control>
+int pad(Control control) {
+  return static_cast<int>(control);
+}
 
 ScriptEvent event(int64_t frame, Kind kind, int key = 0, int x = 0, int y = 0, std::string file = {}) {
   ScriptEvent e;
@@ -39,6 +45,12 @@ TEST(Script, ParsesEveryCommand) {
       {"100 close", {event(100, Kind::Close)}},
       {"4 char 32", {event(4, Kind::Char, ' ')}},
       {"4 char 35", {event(4, Kind::Char, '#')}},
+      {"5 pad down a", {event(5, Kind::PadDown, pad(PadButton::A))}},
+      {"5 pad up dpleft", {event(5, Kind::PadUp, pad(PadButton::DpadLeft))}},
+      {"5 pad tap start",
+       {event(5, Kind::PadDown, pad(PadButton::Start)), event(6, Kind::PadUp, pad(PadButton::Start))}},
+      {"5 pad axis leftx -32768", {event(5, Kind::PadAxis, pad(PadAxis::LeftX), -32768)}},
+      {"5 pad axis lefty 32767", {event(5, Kind::PadAxis, pad(PadAxis::LeftY), 32767)}},
       {"   # only a comment", {}},
       {"", {}},
   };
@@ -54,11 +66,36 @@ TEST(Script, ReportsTheLineThatDoesNotParse) {
     const char* text;
     int line;
   } cases[] = {
-      {"x down Left", 1},       {"1 down", 1},        {"1 down Nope", 1}, {"1 jump", 1},
-      {"1 tap A\n-3 tap A", 2}, {"1 mouse 1", 1},     {"1 click a b", 1}, {"\n\n1 close now", 3},
-      {"1 screenshot", 1},      {"1 down vk:300", 1}, {"1 type", 1},      {"12", 1},
-      {"1 char 0", 1},          {"1 char 256", 1},    {"1 char x", 1},    {"seed", 1},
-      {"seed -1", 1},           {"seed 12 13", 1},    {"1 seed 3", 1},
+      {"x down Left", 1},
+      {"1 down", 1},
+      {"1 down Nope", 1},
+      {"1 jump", 1},
+      {"1 tap A\n-3 tap A", 2},
+      {"1 mouse 1", 1},
+      {"1 click a b", 1},
+      {"\n\n1 close now", 3},
+      {"1 screenshot", 1},
+      {"1 down vk:300", 1},
+      {"1 type", 1},
+      {"12", 1},
+      {"1 char 0", 1},
+      {"1 char 256", 1},
+      {"1 char x", 1},
+      {"seed", 1},
+      {"seed -1", 1},
+      {"seed 12 13", 1},
+      {"1 seed 3", 1},
+      {"1 pad", 1},
+      {"1 pad down", 1},
+      {"1 pad down A", 1},
+      {"1 pad tap guide", 1},
+      {"1 pad down a b", 1},
+      {"1 pad press a", 1},
+      {"1 pad axis leftx", 1},
+      {"1 pad axis rightx 0", 1},
+      {"1 pad axis leftx 32768", 1},
+      {"1 pad axis lefty -32769", 1},
+      {"1 pad axis leftx x", 1},
   };
   for (const auto& c : cases) {
     auto parsed = parseScript(c.text);

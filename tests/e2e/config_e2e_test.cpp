@@ -14,29 +14,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include "config_letters.h"
 #include "support/screen_print.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The file's letter code, written out independently of the game's own: 8 bits a byte, "0"s in front
-// up to a multiple of 5, 5 bits a letter.
-std::string letters(const std::string& text) {
-  static const std::string alphabet = "ABCDEFGHJKLMNPQRSTUVWXY123456789";
-  std::vector<int> bits;
-  for (unsigned char c : text) {
-    for (int b = 7; b >= 0; --b) bits.push_back((c >> b) & 1);
-  }
-  bits.insert(bits.begin(), (5 - bits.size() % 5) % 5, 0);
-  std::string out;
-  for (size_t i = 0; i < bits.size(); i += 5) {
-    size_t value = 0;
-    for (size_t j = i; j < i + 5; ++j) value = value * 2 + static_cast<size_t>(bits[j]);
-    out += alphabet[value];
-  }
-  return out;
-}
+using nk::e2e::configLetters;
 
 class ConfigE2e : public ::testing::Test {
  protected:
@@ -52,7 +37,7 @@ class ConfigE2e : public ::testing::Test {
 
   void writeConfig(const std::vector<std::string>& texts) {
     std::ofstream out(dir_ / "Config.cfg", std::ios::binary);
-    for (const auto& t : texts) out << letters(t) << "\r\n";
+    for (const auto& t : texts) out << configLetters(t) << "\r\n";
   }
 
   // Runs the game headless for 10 passes and returns its snapshot.

@@ -57,14 +57,17 @@ std::map<std::string, std::string> gameEnvironment(const XDisplay& display) {
   return env;
 }
 
-WindowGame::WindowGame(const XDisplay& display, const TestFolder& folder, std::vector<std::string> args)
+WindowGame::WindowGame(const XDisplay& display, const TestFolder& folder, std::vector<std::string> args,
+                       const std::map<std::string, std::string>& env)
     : display_(display), folder_(folder) {
   std::vector<std::string> command{
       NK_GAME_BINARY, "--workdir", folder.path().string(), "--dump", dump().string(), "--windowed",
       "--seed",       "1"};
   command.insert(command.end(), args.begin(), args.end());
-  game_ = std::make_unique<Process>(
-      Process::Setup{command, gameEnvironment(display), (folder.path() / "game.log").string()});
+  auto environment = gameEnvironment(display);
+  for (const auto& [name, value] : env) environment[name] = value;
+  game_ =
+      std::make_unique<Process>(Process::Setup{command, environment, (folder.path() / "game.log").string()});
   // The window shows once start-up is done; from then on the loop runs.
   window_ = display.waitForWindow("Nokturo", *game_, folder.path() / "game.log");
   input_ = std::make_unique<XInput>(display, window_);
@@ -91,7 +94,7 @@ Snapshot WindowGame::waitFor(const std::function<bool(const Snapshot&)>& done, c
                              seconds limit) {
   const auto end = std::chrono::steady_clock::now() + limit;
   for (;;) {
-    const Snapshot s = snapshot();
+    Snapshot s = snapshot();
     if (done(s)) return s;
     if (std::chrono::steady_clock::now() > end) {
       throw std::runtime_error("waited in vain for " + what + "; last: " + summary(s) + "\n" + log());

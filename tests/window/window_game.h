@@ -44,7 +44,9 @@ std::map<std::string, std::string> gameEnvironment(const XDisplay& display);
 // for a guessed time.
 class WindowGame {
  public:
-  WindowGame(const XDisplay& display, const TestFolder& folder, std::vector<std::string> args = {});
+  // env is set over the game's usual environment.
+  WindowGame(const XDisplay& display, const TestFolder& folder, std::vector<std::string> args = {},
+             const std::map<std::string, std::string>& env = {});
   ~WindowGame();
   WindowGame(const WindowGame&) = delete;
   WindowGame& operator=(const WindowGame&) = delete;

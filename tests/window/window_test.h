@@ -2,6 +2,7 @@
 // The base of every window test: a folder and an X display of its own; the game is started in it.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,8 +19,8 @@ class WindowTest : public testing::Test {
         display_(folder_.path() / "xvfb.log") {}
 
   // Starts the game; a test puts its files into folder() and sets the layout before.
-  WindowGame& start(std::vector<std::string> args = {}) {
-    game_ = std::make_unique<WindowGame>(display_, folder_, std::move(args));
+  WindowGame& start(std::vector<std::string> args = {}, const std::map<std::string, std::string>& env = {}) {
+    game_ = std::make_unique<WindowGame>(display_, folder_, std::move(args), env);
     return *game_;
   }
   const TestFolder& folder() const { return folder_; }
