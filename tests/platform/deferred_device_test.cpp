@@ -5,36 +5,19 @@
 #include <functional>
 #include <string>
 
+#include "device_twins.h"
+
 namespace nk {
 namespace {
 
-QuadVertices quadAt(float x, float y, float size, uint32_t color) {
-  return {DeviceVertex{x, y, color, 0, 0}, DeviceVertex{x + size, y, color, 1, 0},
-          DeviceVertex{x + size, y + size, color, 1, 1}, DeviceVertex{x, y + size, color, 0, 1}};
-}
-
 // Drives a deferred device and a device that draws everything at once with the same calls, and
 // compares what each shows whenever a frame is read back.
-struct Twins {
-  SoftwareDevice eager{16, 16};
+struct Twins : DeviceTwins {
   DeferredDevice lazy{16, 16};
-  TextureId texture = 0;
 
-  void each(const std::function<void(RenderDevice&)>& call) {
-    call(eager);
-    call(lazy);
-  }
+  Twins() : DeviceTwins(lazy) {}
   void frame(uint32_t background, float x, uint32_t color, bool cleared = true) {
-    each([&](RenderDevice& d) {
-      if (cleared) d.clear(background);
-      d.bindTexture(texture);
-      d.drawFan(quadAt(x, 2, 6, color));
-      d.present();
-    });
-  }
-  void paint(uint32_t argb) {
-    const std::vector<uint32_t> texels(4, argb);
-    each([&](RenderDevice& d) { d.updateTexture(texture, texels.data()); });
+    quadFrame(background, x, color, cleared);
   }
 };
 

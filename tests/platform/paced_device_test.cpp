@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "device_twins.h"
 #include "platform/software_device.h"
 
 namespace nk {
@@ -12,41 +13,21 @@ namespace {
 
 constexpr int64_t kTick = VirtualClock::kFrequency / 120;
 
-QuadVertices quadAt(float x, float y, float size, uint32_t color) {
-  return {DeviceVertex{x, y, color, 0, 0}, DeviceVertex{x + size, y, color, 1, 0},
-          DeviceVertex{x + size, y + size, color, 1, 1}, DeviceVertex{x, y + size, color, 0, 1}};
-}
-
 // A paced window device over a software display, and a device that shows every frame, driven
 // by the same calls at 120 ticks a second.
-struct Window {
+struct Window : DeviceTwins {
   VirtualClock clock;
-  SoftwareDevice eager{16, 16};
   PacedDevice paced{std::make_unique<SoftwareDevice>(16, 16), clock, 60};
-  TextureId texture = 0;
 
-  Window() {
+  Window() : DeviceTwins(paced) {
     clock.set(1'000'000'000);
     each([&](RenderDevice& d) { texture = d.createTexture(2, 2); });
     paint(0xFF20A040);
   }
-  void each(const std::function<void(RenderDevice&)>& call) {
-    call(eager);
-    call(paced);
-  }
-  // One tick's frame: a quad of the texture at x.
+  // One tick's frame.
   void frame(float x, uint32_t color = 0xFFFFFFFF, bool cleared = true) {
     clock.advance(kTick);
-    each([&](RenderDevice& d) {
-      if (cleared) d.clear(0xFF000010);
-      d.bindTexture(texture);
-      d.drawFan(quadAt(x, 2, 6, color));
-      d.present();
-    });
-  }
-  void paint(uint32_t argb) {
-    const std::vector<uint32_t> texels(4, argb);
-    each([&](RenderDevice& d) { d.updateTexture(texture, texels.data()); });
+    quadFrame(0xFF000010, x, color, cleared);
   }
 };
 
