@@ -2,9 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "codec/cp1251.h"
-
 #include "app/pad_name_edit.h"
+#include "codec/cp1251.h"
 #include "platform/keys.h"
 
 namespace nk {
